@@ -1,0 +1,65 @@
+#include "effects.h"
+
+#include <iomanip>
+
+namespace huevane {
+
+namespace {
+
+const char* NameOf(Control control) {
+    switch (control) {
+        case Control::Copy: return "Copy";
+        case Control::Slot1: return "Slot1";
+        case Control::Slot2: return "Slot2";
+        case Control::Slot3: return "Slot3";
+        case Control::Slot4: return "Slot4";
+        case Control::Slot5: return "Slot5";
+        case Control::HotKey: return "HotKey";
+    }
+    return "?";
+}
+
+struct Printer {
+    std::ostream& out;
+
+    void operator()(const EnableControl& e) const {
+        out << (e.enable ? "Enable(" : "Disable(") << NameOf(e.control) << ')';
+    }
+    void operator()(const ToggleMenuMark& e) const {
+        out << "ToggleMenuMark(" << e.item.popup << ", " << e.item.item << ')';
+    }
+    void operator()(const StartSampleTimer&) const { out << "StartSampleTimer"; }
+    void operator()(const StopSampleTimer&) const { out << "StopSampleTimer"; }
+    void operator()(const SetTopmost& e) const { out << "SetTopmost(" << e.topmost << ')'; }
+    void operator()(const RepaintWindow&) const { out << "RepaintWindow"; }
+    void operator()(const BindHotKey& e) const {
+        out << "BindHotKey(mods " << e.modifiers << ", vk " << e.virtualKey << ')';
+    }
+    void operator()(const ReleaseHotKey&) const { out << "ReleaseHotKey"; }
+    void operator()(const ShowHotKey& e) const {
+        out << "ShowHotKey(vk " << e.virtualKey << ", flags " << e.flags << ')';
+    }
+    void operator()(const SetHotKeyRules& e) const {
+        out << "SetHotKeyRules(" << e.invalidCombinations << ", " << e.replacementFlags << ')';
+    }
+    void operator()(const AddFormatItem& e) const { out << "AddFormatItem(\"" << e.text << "\")"; }
+    void operator()(const SelectFormatItem& e) const { out << "SelectFormatItem(" << e.index << ')'; }
+    void operator()(const SetValueText& e) const { out << "SetValueText(\"" << e.text << "\")"; }
+    void operator()(const SelectAllValueText&) const { out << "SelectAllValueText"; }
+    void operator()(const ScrollValueCaret&) const { out << "ScrollValueCaret"; }
+    void operator()(const CopyValueSelection&) const { out << "CopyValueSelection"; }
+    void operator()(const PaintSwatches& e) const {
+        out << "PaintSwatches(" << std::hex << std::setfill('0');
+        for (COLORREF colour : e.colours) out << " 0x" << std::setw(8) << colour;
+        out << std::dec << " )";
+    }
+};
+
+}  // namespace
+
+std::ostream& operator<<(std::ostream& out, const Effect& effect) {
+    std::visit(Printer{out}, effect);
+    return out;
+}
+
+}  // namespace huevane

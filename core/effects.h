@@ -1,0 +1,135 @@
+// Effects: what the window must carry out after a rule has changed the picker
+// state. Every operation returns them in the order the window must carry them
+// out. They are plain data, so whole lists compare with ==.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <iterator>
+#include <ostream>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "colorref.h"
+
+namespace huevane {
+
+// A menu item by (popup position, item position), both from 0.
+struct MenuItem {
+    int popup;
+    int item;
+    bool operator==(const MenuItem&) const = default;
+};
+
+// The controls whose enabled state the rules decide.
+enum class Control { Copy, Slot1, Slot2, Slot3, Slot4, Slot5, HotKey };
+
+struct EnableControl {
+    Control control;
+    bool enable;
+    bool operator==(const EnableControl&) const = default;
+};
+
+struct ToggleMenuMark {
+    MenuItem item;
+    bool operator==(const ToggleMenuMark&) const = default;
+};
+
+// Arm the sampling timer, or arm it anew: its 25 ms start again.
+struct StartSampleTimer {
+    bool operator==(const StartSampleTimer&) const = default;
+};
+
+struct StopSampleTimer {
+    bool operator==(const StopSampleTimer&) const = default;
+};
+
+// Keep the window above all non-topmost windows, or stop doing so; it keeps
+// its place and size either way.
+struct SetTopmost {
+    bool topmost;
+    bool operator==(const SetTopmost&) const = default;
+};
+
+// Invalidate the whole client area with erasing.
+struct RepaintWindow {
+    bool operator==(const RepaintWindow&) const = default;
+};
+
+// Register the one global hot key with these registration modifiers (MOD_*).
+struct BindHotKey {
+    std::uint32_t modifiers;
+    std::uint16_t virtualKey;
+    bool operator==(const BindHotKey&) const = default;
+};
+
+struct ReleaseHotKey {
+    bool operator==(const ReleaseHotKey&) const = default;
+};
+
+// Show a combination in the hot key control, flags as the control takes them
+// (HOTKEYF_*).
+struct ShowHotKey {
+    std::uint16_t virtualKey;
+    std::uint16_t flags;
+    bool operator==(const ShowHotKey&) const = default;
+};
+
+// The hot key control's rules: combinations it refuses (HKCOMB_*) and the
+// flags it puts in their place.
+struct SetHotKeyRules {
+    std::uint16_t invalidCombinations;
+    std::uint16_t replacementFlags;
+    bool operator==(const SetHotKeyRules&) const = default;
+};
+
+struct AddFormatItem {
+    std::string text;
+    bool operator==(const AddFormatItem&) const = default;
+};
+
+struct SelectFormatItem {
+    int index;
+    bool operator==(const SelectFormatItem&) const = default;
+};
+
+// Replace the value edit box's whole text.
+struct SetValueText {
+    std::string text;
+    bool operator==(const SetValueText&) const = default;
+};
+
+// The three steps of a copy, sent to the value edit box in this order.
+struct SelectAllValueText {
+    bool operator==(const SelectAllValueText&) const = default;
+};
+struct ScrollValueCaret {
+    bool operator==(const ScrollValueCaret&) const = default;
+};
+struct CopyValueSelection {
+    bool operator==(const CopyValueSelection&) const = default;
+};
+
+// Fill swatch k with colours[k - 1], swatch 1 first.
+struct PaintSwatches {
+    std::array<COLORREF, 5> colours;
+    bool operator==(const PaintSwatches&) const = default;
+};
+
+using Effect =
+    std::variant<EnableControl, ToggleMenuMark, StartSampleTimer, StopSampleTimer, SetTopmost, RepaintWindow,
+                 BindHotKey, ReleaseHotKey, ShowHotKey, SetHotKeyRules, AddFormatItem, SelectFormatItem,
+                 SetValueText, SelectAllValueText, ScrollValueCaret, CopyValueSelection, PaintSwatches>;
+
+using Effects = std::vector<Effect>;
+
+// Adds `more` at the end of `effects`, keeping both orders.
+inline void Append(Effects& effects, Effects more) {
+    effects.insert(effects.end(), std::make_move_iterator(more.begin()), std::make_move_iterator(more.end()));
+}
+
+// Readable effects in failed checks.
+std::ostream& operator<<(std::ostream& out, const Effect& effect);
+
+}  // namespace huevane

@@ -1,0 +1,47 @@
+// The picker state that the main window holds for its whole life. The
+// members keep the window's names and their declared order; the rules that
+// change them live in the other headers of this folder.
+#pragma once
+
+#include <cstdint>
+
+#include "colorref.h"
+#include "menu_marks.h"
+
+namespace huevane {
+
+struct PickerState {
+    // View switches, each 0 or 1 and flipped by an exclusive-or with 1.
+    std::int32_t m_bZoom = 0;
+    std::int32_t m_bHotKeys = 0;
+    std::int32_t m_bSampling = 0;
+    std::int32_t m_bOnTop = 0;
+
+    // Capture history, slot 1 the newest.
+    COLORREF m_crHistory1 = kInitialSlotColour;
+    COLORREF m_crHistory2 = kInitialSlotColour;
+    COLORREF m_crHistory3 = kInitialSlotColour;
+    COLORREF m_crHistory4 = kInitialSlotColour;
+    COLORREF m_crHistory5 = kInitialSlotColour;
+
+    // The pixel under the pointer at the last readable tick; a capture before
+    // the first tick pushes the slots' initial colour.
+    COLORREF m_crCurrent = kInitialSlotColour;
+
+    int m_nFormat = 0;
+    int m_nCaptured = 0;
+
+    // The scale preset in force.
+    int m_nZoomOffset = 0;
+    int m_nZoomSize = 0;
+
+    // The hot key: as the hot key control reported it, and the modifiers that
+    // every registration takes.
+    std::uint16_t m_wHotKeyVk = 0;
+    std::uint16_t m_wHotKeyFlags = 0;
+    std::uint32_t m_nHotKeyMods = 0;
+
+    MenuMarks marks;
+};
+
+}  // namespace huevane

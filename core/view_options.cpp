@@ -1,0 +1,92 @@
+#include "view_options.h"
+
+#include "picker_state.h"
+
+namespace huevane {
+
+namespace {
+
+// Toggles the item's mark when it does not already show `checked`.
+void BringMarkTo(PickerState& state, MenuItem item, bool checked, Effects& effects) {
+    if (state.marks.IsChecked(item) != checked) ToggleMenuCheck(state, item, effects);
+}
+
+const ScalePreset* PresetInForce(const PickerState& state) {
+    for (const ScalePreset& preset : kScalePresets) {
+        if (preset.offset == state.m_nZoomOffset) return &preset;
+    }
+    return nullptr;
+}
+
+// The chosen preset's mark is toggled first, then that of the preset it
+// replaces; choosing the preset in force changes no mark.
+Effects ChooseScale(PickerState& state, const ScalePreset& chosen) {
+    Effects effects;
+    const ScalePreset* inForce = PresetInForce(state);
+    if (inForce != &chosen) {
+        ToggleMenuCheck(state, chosen.item, effects);
+        if (inForce) ToggleMenuCheck(state, inForce->item, effects);
+    }
+    state.m_nZoomOffset = chosen.offset;
+    state.m_nZoomSize = chosen.size;
+    return effects;
+}
+
+}  // namespace
+
+Effects OnOptionsZoom(PickerState& state) {
+    Effects effects;
+    state.m_bZoom ^= 1;
+    ToggleMenuCheck(state, kEnableZoomItem, effects);
+    effects.push_back(RepaintWindow{});
+    return effects;
+}
+
+Effects OnOptionsOnTop(PickerState& state) {
+    state.m_bOnTop ^= 1;
+    Effects effects{SetTopmost{state.m_bOnTop == 1}};
+    ToggleMenuCheck(state, kStayOnTopItem, effects);
+    return effects;
+}
+
+Effects OnTimerStart(PickerState& state) {
+    state.m_bSampling = 1;
+    Effects effects{StartSampleTimer{}};
+    BringMarkTo(state, kStartItem, true, effects);
+    BringMarkTo(state, kStopItem, false, effects);
+    return effects;
+}
+
+Effects OnTimerStop(PickerState& state) {
+    state.m_bSampling = 0;
+    Effects effects{StopSampleTimer{}};
+    BringMarkTo(state, kStartItem, false, effects);
+    BringMarkTo(state, kStopItem, true, effects);
+    effects.push_back(RepaintWindow{});
+    return effects;
+}
+
+Effects OnScale2x(PickerState& state) { return ChooseScale(state, kScalePresets[0]); }
+Effects OnScale4x(PickerState& state) { return ChooseScale(state, kScalePresets[1]); }
+Effects OnScale8x(PickerState& state) { return ChooseScale(state, kScalePresets[2]); }
+
+Effects ViewOptionsStartUp(PickerState& state) {
+    Effects effects;
+    state.m_bZoom = 1;
+    ToggleMenuCheck(state, kEnableZoomItem, effects);
+    state.m_bHotKeys = 1;
+    ToggleMenuCheck(state, kHotKeysItem, effects);
+    state.m_bSampling = 1;
+    ToggleMenuCheck(state, kStopItem, effects);
+    state.m_bOnTop = 0;
+    ToggleMenuCheck(state, kScale4xItem, effects);
+    Append(effects, OnTimerStart(state));
+    return effects;
+}
+
+void ScalePresetStartUp(PickerState& state) {
+    state.m_nZoomOffset = kScale4x.offset;
+    state.m_nZoomSize = kScale4x.size;
+}
+
+}  // namespace huevane

@@ -1,0 +1,92 @@
+#include "capture_history.h"
+
+#include <gtest/gtest.h>
+
+#include "readout_format.h"
+#include "started_picker.h"
+
+namespace huevane {
+namespace {
+
+std::array<COLORREF, 5> Slots(const PickerState& state) {
+    return {state.m_crHistory1, state.m_crHistory2, state.m_crHistory3, state.m_crHistory4,
+            state.m_crHistory5};
+}
+
+Effects Capture(PickerState& state, COLORREF colour) {
+    state.m_crCurrent = colour;
+    return CaptureColor(state);
+}
+
+TEST(CaptureHistory, StartsEmptyWithCopyAndEveryNumberedButtonDisabled) {
+    PickerState state;
+    state.m_nCaptured = 3;
+    const Effects expected{
+        EnableControl{Control::Copy, false},  EnableControl{Control::Slot1, false},
+        EnableControl{Control::Slot2, false}, EnableControl{Control::Slot3, false},
+        EnableControl{Control::Slot4, false}, EnableControl{Control::Slot5, false},
+    };
+    EXPECT_EQ(HistoryStartUp(state), expected);
+    EXPECT_EQ(state.m_nCaptured, 0);
+    EXPECT_EQ(Slots(state), (std::array<COLORREF, 5>{0xD8E9EC, 0xD8E9EC, 0xD8E9EC, 0xD8E9EC, 0xD8E9EC}));
+}
+
+TEST(CaptureHistory, BeforeTheFirstTickCapturesTheStartColour) {
+    PickerState state = StartedPicker();
+    CaptureColor(state);
+    EXPECT_EQ(state.m_crHistory1, kInitialSlotColour);
+}
+
+TEST(CaptureHistory, EachCaptureEnablesTheNextButtonAndRepaintsAllFive) {
+    PickerState state = StartedPicker();
+    EXPECT_EQ(Capture(state, 0x000001),
+              (Effects{EnableControl{Control::Slot1, true},
+                       PaintSwatches{{0x000001, 0xD8E9EC, 0xD8E9EC, 0xD8E9EC, 0xD8E9EC}}}));
+    EXPECT_EQ(Capture(state, 0x000002),
+              (Effects{EnableControl{Control::Slot2, true},
+                       PaintSwatches{{0x000002, 0x000001, 0xD8E9EC, 0xD8E9EC, 0xD8E9EC}}}));
+    EXPECT_EQ(state.m_nCaptured, 2);
+}
+
+TEST(CaptureHistory, SixCapturesKeepTheNewestFiveAndEnableNothingMore) {
+    PickerState state = StartedPicker();
+    for (COLORREF colour = 1; colour <= 5; ++colour) Capture(state, colour);
+    // The sixth moves the history along and repaints, but enables no button.
+    EXPECT_EQ(Capture(state, 6), (Effects{PaintSwatches{{6, 5, 4, 3, 2}}}));
+    EXPECT_EQ(Slots(state), (std::array<COLORREF, 5>{6, 5, 4, 3, 2}));
+    EXPECT_EQ(state.m_nCaptured, 5);
+    EXPECT_EQ(Capture(state, 7), (Effects{PaintSwatches{{7, 6, 5, 4, 3}}}));
+    EXPECT_EQ(state.m_nCaptured, 5);
+}
+
+TEST(CaptureHistory, KeepsTheColourWholeWithItsHighByte) {
+    PickerState state = StartedPicker();
+    Capture(state, 0xFF00FF00);
+    EXPECT_EQ(state.m_crHistory1, 0xFF00FF00u);
+}
+
+TEST(SlotButtons, WriteTheSlotInTheFormatOfTheMomentAndEnableCopy) {
+    PickerState state = StartedPicker();
+    Capture(state, 0x000000FF);
+    EXPECT_EQ(OnSlot(state, 1), (Effects{EnableControl{Control::Copy, true}, SetValueText{"255, 0, 0"}}));
+
+    // A new capture moves the colour along: button 2 now shows what 1 showed.
+    Capture(state, 0x00FF0000);
+    OnSelchangeFormat(state, kFormatHtml);
+    EXPECT_EQ(OnSlot(state, 1), (Effects{EnableControl{Control::Copy, true}, SetValueText{"#0000FF"}}));
+    EXPECT_EQ(OnSlot(state, 2), (Effects{EnableControl{Control::Copy, true}, SetValueText{"#FF0000"}}));
+}
+
+TEST(SlotButtons, WithNoFormatSelectedEnableCopyButWriteNothing) {
+    PickerState state = StartedPicker();
+    Capture(state, 0x00123456);
+    OnSelchangeFormat(state, -1);
+    EXPECT_EQ(OnSlot(state, 1), (Effects{EnableControl{Control::Copy, true}}));
+}
+
+TEST(Copy, SelectsScrollsAndCopiesTheEditBoxInThatOrder) {
+    EXPECT_EQ(OnCopy(), (Effects{SelectAllValueText{}, ScrollValueCaret{}, CopyValueSelection{}}));
+}
+
+}  // namespace
+}  // namespace huevane

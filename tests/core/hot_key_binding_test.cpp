@@ -1,0 +1,105 @@
+#include "hot_key_binding.h"
+
+#include <gtest/gtest.h>
+
+#include "started_picker.h"
+
+namespace huevane {
+namespace {
+
+constexpr std::uint16_t kVkF5 = 116;
+constexpr std::uint16_t kVkHome = 0x24;
+
+TEST(HotKey, StartsAsAltCShownRuledAndRegistered) {
+    PickerState state;
+    const Effects expected{ShowHotKey{0x43, 0x04}, SetHotKeyRules{0x00F1, 0x04}, BindHotKey{kModAlt, 67}};
+    EXPECT_EQ(HotKeySetUp(state), expected);
+    EXPECT_EQ(state.m_wHotKeyVk, 67);
+    EXPECT_EQ(state.m_wHotKeyFlags, 4);
+    EXPECT_EQ(state.m_nHotKeyMods, 1u);
+}
+
+struct TranslationRow {
+    std::uint16_t flags;
+    std::uint32_t modifiers;  // starting from Alt (1)
+    const char* why;
+};
+
+TEST(HotKey, TranslatesExactlyOneModifierAndIgnoresTheExtendedKeyFlag) {
+    const TranslationRow rows[] = {
+        {0x01, kModShift, "Shift and Alt sit in swapped bits"},
+        {0x02, kModControl, "Ctrl is the same bit in both"},
+        {0x04, kModAlt, "Alt"},
+        {0x09, kModShift, "Shift on an extended key"},
+        {0x0A, kModControl, "Ctrl+Home registers Ctrl, not the previous Alt"},
+        {0x0C, kModAlt, "Alt on an extended key"},
+        {0x08, kModAlt, "an extended key alone is no Windows-key modifier: unchanged"},
+        {0x00, kModAlt, "an empty control: unchanged"},
+        {0x03, kModAlt, "two modifiers: unchanged"},
+        {0x07, kModAlt, "three modifiers: unchanged"},
+        {0x0B, kModAlt, "two modifiers on an extended key: unchanged"},
+        {0x0102, kModAlt, "bits above the byte make no match: unchanged"},
+    };
+    for (const TranslationRow& row : rows) {
+        EXPECT_EQ(TranslateHotKeyFlags(row.flags, kModAlt), row.modifiers) << row.why;
+    }
+    EXPECT_EQ(TranslateHotKeyFlags(0x00, kModShift), kModShift) << "keeps any previous value";
+}
+
+TEST(HotKey, SetReleasesThenRegistersWhatTheControlShows) {
+    PickerState state = StartedPicker();
+    EXPECT_EQ(OnSetHotKey(state, kVkF5, 0x01), (Effects{ReleaseHotKey{}, BindHotKey{kModShift, kVkF5}}));
+    EXPECT_EQ(state.m_wHotKeyVk, kVkF5);
+    EXPECT_EQ(state.m_wHotKeyFlags, 1);
+
+    // The flags are stored exactly as reported, the extended-key flag included.
+    EXPECT_EQ(OnSetHotKey(state, kVkHome, 0x0A),
+              (Effects{ReleaseHotKey{}, BindHotKey{kModControl, kVkHome}}));
+    EXPECT_EQ(state.m_wHotKeyFlags, 0x0A);
+
+    // An empty control: key 0 is still requested, with the modifiers kept.
+    EXPECT_EQ(OnSetHotKey(state, 0, 0), (Effects{ReleaseHotKey{}, BindHotKey{kModControl, 0}}));
+}
+
+TEST(HotKey, SetWhileSwitchedOffChangesNeitherSwitchNorControlNorMark) {
+    PickerState state = StartedPicker();
+    OnOptionsHotKeys(state);
+    const Effects set = OnSetHotKey(state, kVkF5, 0x02);
+    EXPECT_EQ(set, (Effects{ReleaseHotKey{}, BindHotKey{kModControl, kVkF5}}));
+    EXPECT_EQ(state.m_bHotKeys, 0);
+    EXPECT_FALSE(state.marks.IsChecked(kHotKeysItem));
+    // Switching on registers once more, with no release before it.
+    EXPECT_EQ(OnOptionsHotKeys(state),
+              (Effects{BindHotKey{kModControl, kVkF5}, EnableControl{Control::HotKey, true},
+                       ToggleMenuMark{kHotKeysItem}}));
+}
+
+TEST(HotKey, SwitchingOffAndOnRegistersTheStoredCombination) {
+    PickerState state = StartedPicker();
+    EXPECT_EQ(OnOptionsHotKeys(state), (Effects{ReleaseHotKey{}, EnableControl{Control::HotKey, false},
+                                                ToggleMenuMark{kHotKeysItem}}));
+    EXPECT_EQ(OnOptionsHotKeys(state), (Effects{BindHotKey{kModAlt, 67}, EnableControl{Control::HotKey, true},
+                                                ToggleMenuMark{kHotKeysItem}}));
+    EXPECT_EQ(state.m_bHotKeys, 1);
+    EXPECT_TRUE(state.marks.IsChecked(kHotKeysItem));
+}
+
+TEST(HotKey, OnlyOurIdentifierCaptures) {
+    PickerState state = StartedPicker();
+    state.m_crCurrent = 0x00112233;
+    const HotKeyResult ours = OnHotKey(state, HOTKEY_ID);
+    EXPECT_EQ(ours.result, 0u);
+    EXPECT_EQ(ours.effects, (Effects{EnableControl{Control::Slot1, true},
+                                     PaintSwatches{{0x112233, 0xD8E9EC, 0xD8E9EC, 0xD8E9EC, 0xD8E9EC}}}));
+    for (unsigned other : {0u, 1u, HOTKEY_ID - 1, HOTKEY_ID + 1, HOTKEY_ID | 0x10000u}) {
+        const HotKeyResult result = OnHotKey(state, other);
+        EXPECT_EQ(result.result, 1u) << other;
+        EXPECT_TRUE(result.effects.empty()) << other;
+    }
+    EXPECT_EQ(state.m_nCaptured, 1);
+}
+
+TEST(HotKey, ReleasedWhenTheWindowGoes) { EXPECT_EQ(ReleaseHotKeyOnDestroy(), (Effects{ReleaseHotKey{}})); }
+
+}  // namespace
+}  // namespace huevane

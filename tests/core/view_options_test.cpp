@@ -1,0 +1,102 @@
+#include "view_options.h"
+
+#include <gtest/gtest.h>
+
+#include "started_picker.h"
+
+namespace huevane {
+namespace {
+
+std::vector<MenuItem> CheckedItems(const PickerState& state) {
+    std::vector<MenuItem> checked;
+    for (MenuItem item : kMenuItems) {
+        if (state.marks.IsChecked(item)) checked.push_back(item);
+    }
+    return checked;
+}
+
+TEST(ViewOptions, StartUpChecksZoomHotKeysStartAnd4x) {
+    const PickerState state = StartedPicker();
+    EXPECT_EQ(CheckedItems(state),
+              (std::vector<MenuItem>{kEnableZoomItem, kHotKeysItem, kStartItem, kScale4xItem}));
+    EXPECT_EQ(state.m_bZoom, 1);
+    EXPECT_EQ(state.m_bHotKeys, 1);
+    EXPECT_EQ(state.m_bSampling, 1);
+    EXPECT_EQ(state.m_bOnTop, 0);
+    EXPECT_EQ(state.m_nZoomOffset, 9);
+    EXPECT_EQ(state.m_nZoomSize, 20);
+}
+
+TEST(ViewOptions, ZoomFlipsItsSwitchAndMarkAndRepaintsEachTime) {
+    PickerState state = StartedPicker();
+    const Effects expected{ToggleMenuMark{kEnableZoomItem}, RepaintWindow{}};
+    EXPECT_EQ(OnOptionsZoom(state), expected);
+    EXPECT_EQ(state.m_bZoom, 0);
+    EXPECT_FALSE(state.marks.IsChecked(kEnableZoomItem));
+    EXPECT_EQ(OnOptionsZoom(state), expected);
+    EXPECT_EQ(state.m_bZoom, 1);
+    EXPECT_TRUE(state.marks.IsChecked(kEnableZoomItem));
+}
+
+TEST(ViewOptions, StayOnTopMovesTheWindowBeforeTheMark) {
+    PickerState state = StartedPicker();
+    EXPECT_EQ(OnOptionsOnTop(state), (Effects{SetTopmost{true}, ToggleMenuMark{kStayOnTopItem}}));
+    EXPECT_EQ(OnOptionsOnTop(state), (Effects{SetTopmost{false}, ToggleMenuMark{kStayOnTopItem}}));
+    EXPECT_EQ(state.m_bOnTop, 0);
+}
+
+TEST(Timer, StartWhileRunningRearmsAndLeavesTheMarks) {
+    PickerState state = StartedPicker();
+    EXPECT_EQ(OnTimerStart(state), (Effects{StartSampleTimer{}}));
+    EXPECT_EQ(state.m_bSampling, 1);
+}
+
+TEST(Timer, StopThenStartMovesTheMarkBothWays) {
+    PickerState state = StartedPicker();
+    EXPECT_EQ(OnTimerStop(state), (Effects{StopSampleTimer{}, ToggleMenuMark{kStartItem},
+                                           ToggleMenuMark{kStopItem}, RepaintWindow{}}));
+    EXPECT_EQ(state.m_bSampling, 0);
+    // Stop again: no mark moves, but the window is still repainted.
+    EXPECT_EQ(OnTimerStop(state), (Effects{StopSampleTimer{}, RepaintWindow{}}));
+    EXPECT_EQ(OnTimerStart(state),
+              (Effects{StartSampleTimer{}, ToggleMenuMark{kStartItem}, ToggleMenuMark{kStopItem}}));
+    EXPECT_TRUE(state.marks.IsChecked(kStartItem));
+    EXPECT_FALSE(state.marks.IsChecked(kStopItem));
+}
+
+using ScaleCommand = Effects (*)(PickerState&);
+
+struct ScaleRow {
+    ScalePreset from;
+    ScaleCommand command;
+    ScalePreset to;
+    Effects marks;  // the chosen preset's mark first, then the replaced one's
+};
+
+TEST(Scale, EveryChoiceFromEveryPresetTogglesTheRightMarksInOrder) {
+    const ToggleMenuMark m2{kScale2xItem}, m4{kScale4xItem}, m8{kScale8xItem};
+    const ScaleRow rows[] = {
+        {kScale2x, OnScale2x, kScale2x, {}},       {kScale4x, OnScale2x, kScale2x, {m2, m4}},
+        {kScale8x, OnScale2x, kScale2x, {m2, m8}}, {kScale2x, OnScale4x, kScale4x, {m4, m2}},
+        {kScale4x, OnScale4x, kScale4x, {}},       {kScale8x, OnScale4x, kScale4x, {m4, m8}},
+        {kScale2x, OnScale8x, kScale8x, {m8, m2}}, {kScale4x, OnScale8x, kScale8x, {m8, m4}},
+        {kScale8x, OnScale8x, kScale8x, {}},
+    };
+    for (const ScaleRow& row : rows) {
+        SCOPED_TRACE(::testing::Message() << "from offset " << row.from.offset << " to " << row.to.offset);
+        PickerState state = StartedPicker();
+        if (row.from.offset != kScale4x.offset) {
+            // Reach the starting preset through the commands themselves.
+            (row.from.offset == kScale2x.offset ? OnScale2x : OnScale8x)(state);
+        }
+        EXPECT_EQ(row.command(state), row.marks);
+        EXPECT_EQ(state.m_nZoomOffset, row.to.offset);
+        EXPECT_EQ(state.m_nZoomSize, row.to.size);
+        for (const ScalePreset& preset : kScalePresets) {
+            EXPECT_EQ(state.marks.IsChecked(preset.item), preset.offset == row.to.offset);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace huevane
