@@ -50,7 +50,7 @@ Effects OnOptionsHotKeys(PickerState& state) {
     return effects;
 }
 
-HotKeyResult OnHotKey(PickerState& state, unsigned id) {
+HotKeyResult OnHotKey(PickerState& state, std::uint64_t id) {
     if (id != HOTKEY_ID) return {1, {}};
     return {0, CaptureColor(state)};
 }

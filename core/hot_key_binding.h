@@ -58,8 +58,9 @@ struct HotKeyResult {
     Effects effects;
 };
 
-// A hot key message: ours captures the current colour.
-HotKeyResult OnHotKey(PickerState& state, unsigned id);
+// A hot key message, with the message's whole identifier word: ours captures
+// the current colour.
+HotKeyResult OnHotKey(PickerState& state, std::uint64_t id);
 
 // The window is going: release the hot key whether or not it is registered.
 Effects ReleaseHotKeyOnDestroy();

@@ -91,7 +91,9 @@ TEST(HotKey, OnlyOurIdentifierCaptures) {
     EXPECT_EQ(ours.result, 0u);
     EXPECT_EQ(ours.effects, (Effects{EnableControl{Control::Slot1, true},
                                      PaintSwatches{{0x112233, 0xD8E9EC, 0xD8E9EC, 0xD8E9EC, 0xD8E9EC}}}));
-    for (unsigned other : {0u, 1u, HOTKEY_ID - 1, HOTKEY_ID + 1, HOTKEY_ID | 0x10000u}) {
+    // The whole word counts: high bits make another identifier.
+    for (std::uint64_t other :
+         {0ull, 1ull, HOTKEY_ID - 1ull, HOTKEY_ID + 1ull, HOTKEY_ID | 0x10000ull, HOTKEY_ID | 1ull << 32}) {
         const HotKeyResult result = OnHotKey(state, other);
         EXPECT_EQ(result.result, 1u) << other;
         EXPECT_TRUE(result.effects.empty()) << other;

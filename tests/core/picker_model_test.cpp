@@ -105,7 +105,7 @@ private:
 
     void HotKeyMessage() {
         // Mostly ours; sometimes any other identifier.
-        const unsigned id = Pick(0, 3) ? HOTKEY_ID : static_cast<unsigned>(random_());
+        const std::uint64_t id = Pick(0, 3) ? HOTKEY_ID : random_();
         const HotKeyResult result = OnHotKey(state_, id);
         EXPECT_EQ(result.result, id == HOTKEY_ID ? 0u : 1u);
         if (id == HOTKEY_ID) {

@@ -1,0 +1,65 @@
+#include "help_dlg.h"
+
+#include <array>
+#include <cstring>
+
+namespace {
+
+constexpr COLORREF kHelpBackground = 0x00CBB19B;  // red 155, green 177, blue 203
+constexpr COLORREF kHelpTextColour = 0x00FF0000;  // pure blue
+constexpr LONG kHelpFontHeight = 12;              // cell height in pixels
+
+// The text, in the pieces it is kept in; lines end with a line feed alone.
+constexpr std::array<const char*, 12> kHelpPieces{
+    "1. A hot key has been assigned, Alt + C, it can be changed by the user.\n",
+    "click the hot key control, press the key combination, and click the '<' button.\n",
+    "2. Select the type of display, HEX, HTML, or RGB\n",
+    "3. Click Timer-Start in the menu\n",
+    "4. Move the mouse anywhere on the screen, including the task bar, ",
+    "you will see the color under the mouse in the left rectangle and a 4 - 1 zoom in the right rectangle.\n",
+    "5. At any time you can press the hot key to copy the current color into the first of five boxes ",
+    "at the bottom of the dialog box. The value is also saved in a list box.\n",
+    "6. When you have five or less colors selected, click Timer-Stop. ",
+    "You will notice the colored boxes are erased until you select one of them in the list box.  ",
+    "Now you can Copy the selected value ",
+    "to the Clipboard.",
+};
+
+}  // namespace
+
+BEGIN_MESSAGE_MAP(CHelpDlg, CDialog)
+ON_WM_CTLCOLOR()
+END_MESSAGE_MAP()
+
+std::string CHelpDlg::HelpText() {
+    std::string text;
+    for (const char* piece : kHelpPieces) text += piece;
+    return text;
+}
+
+void CHelpDlg::DoDataExchange(CDataExchange* pDX) { DDX_Control(pDX, IDC_HELP_TEXT, m_helpText); }
+
+BOOL CHelpDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    m_brush.Attach(::CreateSolidBrush(kHelpBackground));
+
+    LOGFONTA font;
+    std::memset(&font, 0, sizeof font);
+    font.lfHeight = kHelpFontHeight;
+    std::strcpy(font.lfFaceName, "Arial");
+    m_font.Attach(::CreateFontIndirectA(&font));
+
+    m_helpText.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(m_font.GetSafeHandle()), TRUE);
+    m_helpText.SetWindowText(HelpText().c_str());
+    return TRUE;
+}
+
+// Only the help text is blue on grey-blue; the control decides, not the kind
+// of message.
+HBRUSH CHelpDlg::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {
+    const HBRUSH platformBrush = CDialog::OnCtlColor(pDC, pWnd, nCtlColor);
+    if (pWnd->GetDlgCtrlID() != IDC_HELP_TEXT) return platformBrush;
+    pDC->SetTextColor(kHelpTextColour);
+    pDC->SetBkMode(TRANSPARENT);
+    return m_brush;
+}

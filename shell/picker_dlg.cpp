@@ -1,0 +1,167 @@
+#include "picker_dlg.h"
+
+#include "about_dlg.h"
+#include "capture_history.h"
+#include "help_dlg.h"
+#include "hot_key_binding.h"
+#include "icon_origin.h"
+#include "readout_format.h"
+#include "start_up.h"
+#include "view_options.h"
+
+// clang-format off
+BEGIN_MESSAGE_MAP(CPickerDlg, CDialog)
+    ON_WM_SYSCOMMAND()
+    ON_WM_PAINT()
+    ON_WM_QUERYDRAGICON()
+    ON_CBN_SELCHANGE(IDC_FORMAT, OnSelchangeFormat)
+    ON_BN_CLICKED(IDC_COPY, OnCopy)
+    ON_WM_TIMER()
+    ON_WM_DESTROY()
+    ON_COMMAND(ID_OPTIONS_ZOOM, OnOptionsZoom)
+    ON_COMMAND(ID_OPTIONS_HOTKEYS, OnOptionsHotKeys)
+    ON_COMMAND(ID_TIMER_START, OnTimerStart)
+    ON_COMMAND(ID_TIMER_STOP, OnTimerStop)
+    ON_COMMAND(ID_OPTIONS_ONTOP, OnOptionsOnTop)
+    ON_COMMAND(ID_HELP_ABOUT, OnHelpAbout)
+    ON_COMMAND(ID_HELP_HELP, OnHelpHelp)
+    ON_BN_CLICKED(IDC_SET_HOTKEY, OnSetHotKey)
+    ON_COMMAND(ID_SCALE_2X, OnScale2x)
+    ON_COMMAND(ID_SCALE_4X, OnScale4x)
+    ON_COMMAND(ID_SCALE_8X, OnScale8x)
+    ON_BN_CLICKED(IDC_SLOT1, OnSlot1)
+    ON_BN_CLICKED(IDC_SLOT2, OnSlot2)
+    ON_BN_CLICKED(IDC_SLOT3, OnSlot3)
+    ON_BN_CLICKED(IDC_SLOT4, OnSlot4)
+    ON_BN_CLICKED(IDC_SLOT5, OnSlot5)
+    ON_MESSAGE(WM_HOTKEY, OnHotKey)
+END_MESSAGE_MAP()
+// clang-format on
+
+CPickerDlg::CPickerDlg(CWnd* pParent)
+    : CDialog(IDD_PICKER_DIALOG, pParent),
+      m_hIcon(::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME))) {}
+
+void CPickerDlg::DoDataExchange(CDataExchange* pDX) {
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_SWATCH5, m_swatch5);
+    DDX_Control(pDX, IDC_SWATCH4, m_swatch4);
+    DDX_Control(pDX, IDC_SWATCH3, m_swatch3);
+    DDX_Control(pDX, IDC_SWATCH2, m_swatch2);
+    DDX_Control(pDX, IDC_SWATCH1, m_swatch1);
+    DDX_Control(pDX, IDC_SLOT5, m_slot5);
+    DDX_Control(pDX, IDC_SLOT4, m_slot4);
+    DDX_Control(pDX, IDC_SLOT3, m_slot3);
+    DDX_Control(pDX, IDC_SLOT2, m_slot2);
+    DDX_Control(pDX, IDC_SLOT1, m_slot1);
+    DDX_Control(pDX, IDC_HOTKEY, m_hotKeyCtrl);
+    DDX_Control(pDX, IDC_VALUE_EDIT, m_valueEdit);
+    DDX_Control(pDX, IDC_ZOOM, m_zoomView);
+    DDX_Control(pDX, IDC_PREVIEW, m_preview);
+    DDX_Control(pDX, IDC_LIVE_VALUE, m_liveValue);
+    DDX_Control(pDX, IDC_POSITION, m_position);
+    DDX_Control(pDX, IDC_FORMAT, m_formatList);
+}
+
+BOOL CPickerDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+
+    if (HMENU systemMenu = GetSystemMenu(FALSE)) {
+        CString about;
+        about.LoadString(IDS_ABOUTBOX);
+        if (!about.IsEmpty()) {
+            ::AppendMenuA(systemMenu, MF_SEPARATOR, 0, nullptr);
+            ::AppendMenuA(systemMenu, MF_STRING, IDM_ABOUTBOX, about);
+        }
+    }
+
+    SetIcon(m_hIcon, TRUE);
+    SetIcon(m_hIcon, FALSE);
+
+    m_menu.Attach(::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MENU)));
+    SetMenu(m_menu.GetSafeHmenu());
+
+    CarryOut(huevane::InitialiseDialog(m_state));
+    return TRUE;
+}
+
+void CPickerDlg::OnSysCommand(UINT nID, LPARAM) {
+    // The platform keeps the low four bits of a system command for itself.
+    if ((nID & 0xFFF0) == IDM_ABOUTBOX) {
+        CAboutDlg about;
+        about.DoModal();
+    } else {
+        Default();
+    }
+}
+
+void CPickerDlg::OnPaint() {
+    if (!IsIconic()) {
+        Default();
+        return;
+    }
+    CPaintDC dc(m_hWnd);
+    SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.GetSafeHdc()), 0);
+    RECT client{};
+    GetClientRect(&client);
+    const huevane::Point origin =
+        huevane::MinimisedIconOrigin(client.right - client.left, client.bottom - client.top,
+                                     ::GetSystemMetrics(SM_CXICON), ::GetSystemMetrics(SM_CYICON));
+    ::DrawIcon(dc, origin.x, origin.y, m_hIcon);
+}
+
+HCURSOR CPickerDlg::OnQueryDragIcon() { return static_cast<HCURSOR>(m_hIcon); }
+
+void CPickerDlg::OnSelchangeFormat() {
+    CarryOut(huevane::OnSelchangeFormat(m_state, m_formatList.GetCurSel()));
+}
+
+void CPickerDlg::OnCopy() { CarryOut(huevane::OnCopy()); }
+
+void CPickerDlg::OnDestroy() {
+    CDialog::OnDestroy();
+    KillTimer(huevane::kSampleTimerId);
+    m_menu.DestroyMenu();
+    CarryOut(huevane::ReleaseHotKeyOnDestroy());
+}
+
+void CPickerDlg::OnOptionsZoom() { CarryOut(huevane::OnOptionsZoom(m_state)); }
+void CPickerDlg::OnOptionsHotKeys() { CarryOut(huevane::OnOptionsHotKeys(m_state)); }
+void CPickerDlg::OnTimerStart() { CarryOut(huevane::OnTimerStart(m_state)); }
+void CPickerDlg::OnTimerStop() { CarryOut(huevane::OnTimerStop(m_state)); }
+void CPickerDlg::OnOptionsOnTop() { CarryOut(huevane::OnOptionsOnTop(m_state)); }
+
+void CPickerDlg::OnHelpAbout() {
+    CAboutDlg about;
+    about.DoModal();
+}
+
+void CPickerDlg::OnHelpHelp() {
+    CHelpDlg help(nullptr);
+    help.DoModal();
+}
+
+void CPickerDlg::OnSetHotKey() {
+    // Reading the control does not depend on the registration, so it comes
+    // first; the rules then release the old hot key and register the new one.
+    WORD virtualKey = 0;
+    WORD flags = 0;
+    m_hotKeyCtrl.GetHotKey(virtualKey, flags);
+    CarryOut(huevane::OnSetHotKey(m_state, virtualKey, flags));
+}
+
+void CPickerDlg::OnScale2x() { CarryOut(huevane::OnScale2x(m_state)); }
+void CPickerDlg::OnScale4x() { CarryOut(huevane::OnScale4x(m_state)); }
+void CPickerDlg::OnScale8x() { CarryOut(huevane::OnScale8x(m_state)); }
+
+void CPickerDlg::OnSlot1() { CarryOut(huevane::OnSlot(m_state, 1)); }
+void CPickerDlg::OnSlot2() { CarryOut(huevane::OnSlot(m_state, 2)); }
+void CPickerDlg::OnSlot3() { CarryOut(huevane::OnSlot(m_state, 3)); }
+void CPickerDlg::OnSlot4() { CarryOut(huevane::OnSlot(m_state, 4)); }
+void CPickerDlg::OnSlot5() { CarryOut(huevane::OnSlot(m_state, 5)); }
+
+LRESULT CPickerDlg::OnHotKey(WPARAM wParam, LPARAM) {
+    huevane::HotKeyResult hotKey = huevane::OnHotKey(m_state, wParam);
+    CarryOut(hotKey.effects);
+    return hotKey.result;
+}

@@ -1,0 +1,86 @@
+// CPickerDlg: the main window. It owns the picker state for its whole life,
+// hands every message of its map to the rules and carries out the effects
+// that they return.
+#pragma once
+
+#include "effects.h"
+#include "picker_state.h"
+#include "platform.h"
+#include "resource.h"
+#include "zoom_geometry.h"
+
+class CPickerDlg : public CDialog {
+public:
+    // Construction
+    explicit CPickerDlg(CWnd* pParent = nullptr);
+    ~CPickerDlg() override = default;
+
+    // Attributes
+    // The picker state, for reading.
+    const huevane::PickerState& State() const { return m_state; }
+
+    DECLARE_MESSAGE_MAP()
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnInitDialog() override;
+
+    void OnSysCommand(UINT nID, LPARAM lParam);
+    void OnPaint();
+    HCURSOR OnQueryDragIcon();
+    void OnSelchangeFormat();
+    void OnCopy();
+    void OnTimer(UINT_PTR nIDEvent);
+    void OnDestroy();
+    void OnOptionsZoom();
+    void OnOptionsHotKeys();
+    void OnTimerStart();
+    void OnTimerStop();
+    void OnOptionsOnTop();
+    void OnHelpAbout();
+    void OnHelpHelp();
+    void OnSetHotKey();
+    void OnScale2x();
+    void OnScale4x();
+    void OnScale8x();
+    void OnSlot1();
+    void OnSlot2();
+    void OnSlot3();
+    void OnSlot4();
+    void OnSlot5();
+    LRESULT OnHotKey(WPARAM wParam, LPARAM lParam);
+
+private:
+    // Carrying out the rules' effects, in their order.
+    void CarryOut(const huevane::Effects& effects);
+    void CarryOut(const huevane::Effect& effect);
+    CWnd ControlWindow(huevane::Control control);
+    // Flips the check mark of one item of the window's menu bar.
+    void ToggleMenuCheck(int popup, int item);
+    void DrawZoomView(const CDC& screen, huevane::Point pointer);
+    void PaintSwatches(const std::array<huevane::COLORREF, 5>& colours);
+
+    CStatic m_swatch5;
+    CStatic m_swatch4;
+    CStatic m_swatch3;
+    CStatic m_swatch2;
+    CStatic m_swatch1;
+    CButton m_slot5;
+    CButton m_slot4;
+    CButton m_slot3;
+    CButton m_slot2;
+    CButton m_slot1;
+    CHotKeyCtrl m_hotKeyCtrl;
+    CEdit m_valueEdit;
+    CStatic m_zoomView;
+    CStatic m_preview;
+    CStatic m_liveValue;
+    CStatic m_position;
+    CComboBox m_formatList;
+    HICON m_hIcon;
+    // The switches, history, current colour, format, capture count, scale
+    // preset and hot key, in that order, with the rules' copy of the marks.
+    huevane::PickerState m_state;
+    CMenu m_menu;
+    CPen m_crossPen;
+};

@@ -1,0 +1,69 @@
+// Carrying out the rules' effects on the real window, one platform call each.
+#include <variant>
+
+#include "hot_key_binding.h"
+#include "picker_dlg.h"
+#include "view_options.h"
+
+namespace {
+
+template <class... Ts>
+struct Overloaded : Ts... {
+    using Ts::operator()...;
+};
+
+}  // namespace
+
+void CPickerDlg::CarryOut(const huevane::Effects& effects) {
+    for (const huevane::Effect& effect : effects) CarryOut(effect);
+}
+
+CWnd CPickerDlg::ControlWindow(huevane::Control control) {
+    using huevane::Control;
+    switch (control) {
+        case Control::Copy: return GetDlgItem(IDC_COPY);
+        case Control::Slot1: return GetDlgItem(IDC_SLOT1);
+        case Control::Slot2: return GetDlgItem(IDC_SLOT2);
+        case Control::Slot3: return GetDlgItem(IDC_SLOT3);
+        case Control::Slot4: return GetDlgItem(IDC_SLOT4);
+        case Control::Slot5: return GetDlgItem(IDC_SLOT5);
+        case Control::HotKey: return m_hotKeyCtrl;
+    }
+    return CWnd();
+}
+
+void CPickerDlg::CarryOut(const huevane::Effect& effect) {
+    using namespace huevane;
+    std::visit(
+        Overloaded{
+            [&](const EnableControl& e) { ControlWindow(e.control).EnableWindow(e.enable); },
+            [&](const ToggleMenuMark& e) { ToggleMenuCheck(e.item.popup, e.item.item); },
+            [&](const StartSampleTimer&) { SetTimer(kSampleTimerId, kSamplePeriodMs); },
+            [&](const StopSampleTimer&) { KillTimer(kSampleTimerId); },
+            [&](const SetTopmost& e) {
+                SetWindowPos(e.topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+            },
+            [&](const RepaintWindow&) { InvalidateRect(nullptr, TRUE); },
+            [&](const BindHotKey& e) { ::RegisterHotKey(m_hWnd, HOTKEY_ID, e.modifiers, e.virtualKey); },
+            [&](const ReleaseHotKey&) { ::UnregisterHotKey(m_hWnd, HOTKEY_ID); },
+            [&](const ShowHotKey& e) { m_hotKeyCtrl.SetHotKey(e.virtualKey, e.flags); },
+            [&](const SetHotKeyRules& e) {
+                m_hotKeyCtrl.SetRules(e.invalidCombinations, e.replacementFlags);
+            },
+            [&](const AddFormatItem& e) { m_formatList.AddString(e.text.c_str()); },
+            [&](const SelectFormatItem& e) { m_formatList.SetCurSel(e.index); },
+            [&](const SetValueText& e) { m_valueEdit.SetWindowText(e.text.c_str()); },
+            [&](const SelectAllValueText&) { m_valueEdit.SetSel(0, -1); },
+            [&](const ScrollValueCaret&) { m_valueEdit.ScrollCaret(); },
+            [&](const CopyValueSelection&) { m_valueEdit.Copy(); },
+            [&](const huevane::PaintSwatches& e) { PaintSwatches(e.colours); },
+        },
+        effect);
+}
+
+void CPickerDlg::ToggleMenuCheck(int popup, int item) {
+    HMENU items = ::GetSubMenu(GetMenu(), popup);
+    const UINT command = ::GetMenuItemID(items, item);
+    const UINT state = ::GetMenuState(items, command, MF_BYCOMMAND);
+    ::CheckMenuItem(items, command, MF_BYCOMMAND | ((state & MF_CHECKED) ? MF_UNCHECKED : MF_CHECKED));
+}

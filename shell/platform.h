@@ -1,0 +1,14 @@
+// The one header through which the shell reaches the platform: Win32 and the
+// common controls, and the small framework layer over them.
+#pragma once
+
+#include <commctrl.h>
+#include <windows.h>
+
+#include "platform/app.h"
+#include "platform/cstring.h"
+#include "platform/dialog.h"
+#include "platform/gdi.h"
+#include "platform/menu.h"
+#include "platform/message_map.h"
+#include "platform/wnd.h"

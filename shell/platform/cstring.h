@@ -1,0 +1,20 @@
+// CString: an 8-bit text, loaded from the module's string table.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+class CString {
+public:
+    CString() = default;
+
+    // Loads a string resource of the program; FALSE, and empty, if there is none.
+    BOOL LoadString(UINT id);
+
+    BOOL IsEmpty() const { return text_.empty(); }
+    operator const char*() const { return text_.c_str(); }
+
+private:
+    std::string text_;
+};

@@ -1,0 +1,121 @@
+#include "dialog.h"
+
+#include "app.h"
+
+void DDX_Control(CDataExchange* pDX, int id, CWnd& control) {
+    control.Attach(::GetDlgItem(pDX->m_pDlgWnd->m_hWnd, id));
+}
+
+const MessageMap* CDialog::GetThisMessageMap() {
+    static const MessageMapEntry entries[] = {
+        {WM_COMMAND, 0, IDOK, &message_map::Plain<&CDialog::OnOK>},
+        {WM_COMMAND, 0, IDCANCEL, &message_map::Plain<&CDialog::OnCancel>},
+        {0, 0, 0, nullptr},
+    };
+    static const MessageMap map{[]() -> const MessageMap* { return nullptr; }, entries};
+    return &map;
+}
+
+INT_PTR CDialog::DoModal() {
+    HWND owner = m_pParentWnd ? m_pParentWnd->m_hWnd : nullptr;
+    if (!owner) {
+        const CWnd* main = AfxGetApp() ? AfxGetApp()->m_pMainWnd : nullptr;
+        if (main && main != this) owner = main->m_hWnd;
+    }
+    return ::DialogBoxParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_nIDTemplate), owner, &DialogProc,
+                             reinterpret_cast<LPARAM>(this));
+}
+
+BOOL CDialog::OnInitDialog() {
+    CDataExchange exchange(this, FALSE);
+    DoDataExchange(&exchange);
+    return TRUE;
+}
+
+LRESULT CDialog::Default() {
+    return ::CallWindowProcA(m_defaultProc, m_hWnd, m_current.message, m_current.wParam, m_current.lParam);
+}
+
+// Only WM_INITDIALOG is handled here: it binds the object to its window and
+// takes the window's messages into WindowProc, which hands what it does not
+// handle back to the dialog's own procedure and so to this one.
+INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM, LPARAM lParam) {
+    if (message != WM_INITDIALOG) return FALSE;
+    auto* self = reinterpret_cast<CDialog*>(lParam);
+    self->m_hWnd = window;
+    ::SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    self->m_defaultProc = reinterpret_cast<WNDPROC>(
+        ::SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WindowProc)));
+    self->m_current = {message, 0, lParam};
+    const BOOL result = self->OnInitDialog();
+    self->CentreOverOwner();
+    return result;
+}
+
+LRESULT CALLBACK CDialog::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* self = reinterpret_cast<CDialog*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (message == WM_NCDESTROY) {
+        const LRESULT result = ::CallWindowProcA(self->m_defaultProc, window, message, wParam, lParam);
+        ::SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+        self->m_hWnd = nullptr;
+        return result;
+    }
+    return self->Dispatch(message, wParam, lParam);
+}
+
+const MessageMapEntry* CDialog::FindEntry(UINT message, WPARAM wParam) const {
+    for (const MessageMap* map = GetMessageMap(); map; map = map->base()) {
+        for (const MessageMapEntry* entry = map->entries; entry->handler; ++entry) {
+            if (message == WM_COMMAND) {
+                if (entry->message == WM_COMMAND && entry->id == LOWORD(wParam) &&
+                    entry->code == HIWORD(wParam)) {
+                    return entry;
+                }
+            } else if (entry->message == message ||
+                       (entry->message == WM_CTLCOLOR && message >= WM_CTLCOLORMSGBOX &&
+                        message <= WM_CTLCOLORSTATIC)) {
+                return entry;
+            }
+        }
+    }
+    return nullptr;
+}
+
+LRESULT CDialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
+    const MessageMapEntry* entry = FindEntry(message, wParam);
+    if (!entry) return ::CallWindowProcA(m_defaultProc, m_hWnd, message, wParam, lParam);
+    // Handlers may open nested modal loops: keep the outer message for Default.
+    const Message outer = m_current;
+    m_current = {message, wParam, lParam};
+    const LRESULT result = entry->handler(*this, message, wParam, lParam);
+    m_current = outer;
+    return result;
+}
+
+void CDialog::CentreOverOwner() {
+    RECT area{};
+    HWND owner = ::GetWindow(m_hWnd, GW_OWNER);
+    if (owner && ::IsWindowVisible(owner) && !::IsIconic(owner)) {
+        ::GetWindowRect(owner, &area);
+    } else {
+        ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+    }
+    RECT rect{};
+    ::GetWindowRect(m_hWnd, &rect);
+    const int width = rect.right - rect.left;
+    const int height = rect.bottom - rect.top;
+    const int x = area.left + (area.right - area.left - width) / 2;
+    const int y = area.top + (area.bottom - area.top - height) / 2;
+    ::SetWindowPos(m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+namespace message_map {
+
+LRESULT CallCtlColor(CDialog& self, UINT message, WPARAM wParam, LPARAM lParam,
+                     HBRUSH (*call)(CDialog&, CDC*, CWnd*, UINT)) {
+    CDC dc(reinterpret_cast<HDC>(wParam));
+    CWnd control(reinterpret_cast<HWND>(lParam));
+    return reinterpret_cast<LRESULT>(call(self, &dc, &control, message - WM_CTLCOLORMSGBOX));
+}
+
+}  // namespace message_map

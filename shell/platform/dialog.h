@@ -1,0 +1,74 @@
+// Dialogs.
+//   CDataExchange, DDX_Control   bind control wrappers to a dialog's controls
+//   CDialog                      a modal dialog from a template, with a message map
+#pragma once
+
+#include <windows.h>
+
+#include "gdi.h"
+#include "message_map.h"
+#include "wnd.h"
+
+class CDataExchange {
+public:
+    CDataExchange(CWnd* dialog, BOOL saveAndValidate)
+        : m_pDlgWnd(dialog), m_bSaveAndValidate(saveAndValidate) {}
+
+    CWnd* m_pDlgWnd;
+    BOOL m_bSaveAndValidate;
+};
+
+// Attaches the control's window handle to `control`; nothing is subclassed.
+void DDX_Control(CDataExchange* pDX, int id, CWnd& control);
+
+class CDialog : public CWnd {
+public:
+    // Construction
+    explicit CDialog(UINT templateId, CWnd* parent = nullptr)
+        : m_nIDTemplate(templateId), m_pParentWnd(parent) {}
+    virtual ~CDialog() = default;
+    CDialog(const CDialog&) = delete;
+    CDialog& operator=(const CDialog&) = delete;
+
+    // Operations
+    // Runs the dialog until it ends and returns its result, -1 if it could not
+    // be created. With no parent, the application's main window owns it.
+    virtual INT_PTR DoModal();
+    void EndDialog(int result) { ::EndDialog(m_hWnd, result); }
+
+    virtual const MessageMap* GetMessageMap() const { return GetThisMessageMap(); }
+    static const MessageMap* GetThisMessageMap();
+
+protected:
+    // Runs the data exchange, binding the controls. The window is centred over
+    // its owner once the derived class's initialisation has returned.
+    virtual BOOL OnInitDialog();
+    virtual void DoDataExchange(CDataExchange*) {}
+    virtual void OnOK() { EndDialog(IDOK); }
+    virtual void OnCancel() { EndDialog(IDCANCEL); }
+
+    // The platform's colours for the control.
+    HBRUSH OnCtlColor(CDC*, CWnd*, UINT) { return reinterpret_cast<HBRUSH>(Default()); }
+    void OnDestroy() { Default(); }
+
+    // The platform's default handling of the message being handled.
+    LRESULT Default();
+
+private:
+    static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    const MessageMapEntry* FindEntry(UINT message, WPARAM wParam) const;
+    LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+    void CentreOverOwner();
+
+    struct Message {
+        UINT message;
+        WPARAM wParam;
+        LPARAM lParam;
+    };
+
+    UINT m_nIDTemplate;
+    CWnd* m_pParentWnd;
+    WNDPROC m_defaultProc = nullptr;
+    Message m_current{};
+};
