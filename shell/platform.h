@@ -2,6 +2,7 @@
 // common controls, and the small framework layer over them.
 #pragma once
 
+// After windows.h, which it needs.
 #include <commctrl.h>
 #include <windows.h>
 

@@ -3,6 +3,7 @@
 //   CStatic, CButton, CEdit, CComboBox, CHotKeyCtrl   controls of a dialog
 #pragma once
 
+// After windows.h, which it needs.
 #include <commctrl.h>
 #include <windows.h>
 
