@@ -1,10 +1,10 @@
 // The one header through which the shell reaches the platform: Win32 and the
 // common controls, and the small framework layer over them.
 #pragma once
+#include <windows.h>
 
 // After windows.h, which it needs.
 #include <commctrl.h>
-#include <windows.h>
 
 #include "platform/app.h"
 #include "platform/cstring.h"

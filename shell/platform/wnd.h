@@ -2,10 +2,10 @@
 //   CWnd         any window: text, enabled state, position, timers, menus
 //   CStatic, CButton, CEdit, CComboBox, CHotKeyCtrl   controls of a dialog
 #pragma once
+#include <windows.h>
 
 // After windows.h, which it needs.
 #include <commctrl.h>
-#include <windows.h>
 
 class CWnd {
 public:
