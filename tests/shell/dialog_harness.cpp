@@ -1,0 +1,100 @@
+#include "dialog_harness.h"
+
+#include <vector>
+
+namespace huevane_test {
+
+namespace {
+
+struct Pending {
+    CDialog* dialog = nullptr;
+    const std::function<void(HWND)>* body = nullptr;
+};
+Pending pending;
+
+std::string* closeSeen = nullptr;
+WPARAM closeCommand = IDCANCEL;
+
+void CALLBACK RunBody(HWND, UINT, UINT_PTR timer, DWORD) {
+    ::KillTimer(nullptr, timer);
+    const Pending run = pending;
+    pending = {};
+    (*run.body)(run.dialog->m_hWnd);
+    if (run.dialog->m_hWnd) ::SendMessageA(run.dialog->m_hWnd, WM_COMMAND, IDCANCEL, 0);
+}
+
+BOOL CALLBACK FindThreadDialog(HWND window, LPARAM found) {
+    char className[16] = {};
+    ::GetClassNameA(window, className, sizeof className);
+    if (std::string(className) == "#32770" && ::IsWindowEnabled(window) && ::IsWindowVisible(window)) {
+        *reinterpret_cast<HWND*>(found) = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+void CALLBACK CloseDialog(HWND, UINT, UINT_PTR timer, DWORD) {
+    HWND found = nullptr;
+    ::EnumThreadWindows(::GetCurrentThreadId(), &FindThreadDialog, reinterpret_cast<LPARAM>(&found));
+    if (!found) return;  // not open yet: try again at the next tick
+    ::KillTimer(nullptr, timer);
+    if (closeSeen) *closeSeen = WindowText(found);
+    ::SendMessageA(found, WM_COMMAND, closeCommand, 0);
+}
+
+}  // namespace
+
+INT_PTR RunInDialog(CDialog& dialog, const std::function<void(HWND)>& body) {
+    pending = {&dialog, &body};
+    ::SetTimer(nullptr, 0, 1, &RunBody);
+    return dialog.DoModal();
+}
+
+void PumpMessages(DWORD ms) {
+    const DWORD end = ::GetTickCount() + ms;
+    do {
+        MSG msg;
+        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageA(&msg);
+        }
+        if (ms) ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+    } while (static_cast<LONG>(end - ::GetTickCount()) > 0);
+}
+
+void CloseNextDialog(std::string* seen, WPARAM command) {
+    closeSeen = seen;
+    closeCommand = command;
+    ::SetTimer(nullptr, 0, 10, &CloseDialog);
+}
+
+std::string WindowText(HWND window) {
+    char text[1024] = {};
+    ::SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+bool IsChecked(HWND dialog, UINT command) {
+    return (::GetMenuState(::GetMenu(dialog), command, MF_BYCOMMAND) & MF_CHECKED) != 0;
+}
+
+void Command(HWND dialog, UINT id, UINT code) {
+    ::SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(::GetDlgItem(dialog, static_cast<int>(id))));
+}
+
+void Click(HWND dialog, int id) { Command(dialog, static_cast<UINT>(id), BN_CLICKED); }
+
+std::string ClipboardText() {
+    std::string text;
+    if (!::OpenClipboard(nullptr)) return text;
+    if (HANDLE data = ::GetClipboardData(CF_TEXT)) {
+        if (const char* chars = static_cast<const char*>(::GlobalLock(data))) {
+            text = chars;
+            ::GlobalUnlock(data);
+        }
+    }
+    ::CloseClipboard();
+    return text;
+}
+
+}  // namespace huevane_test

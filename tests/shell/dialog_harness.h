@@ -1,0 +1,31 @@
+// Running tests inside a real dialog's modal loop, and reading what the real
+// window shows.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "platform.h"
+
+namespace huevane_test {
+
+// Opens `dialog` with DoModal and runs `body` inside its modal loop once it
+// is open; then closes it with IDCANCEL unless the body closed it already.
+// Returns what DoModal returned.
+INT_PTR RunInDialog(CDialog& dialog, const std::function<void(HWND)>& body);
+
+// Handles every message waiting for this thread, then goes on for `ms`
+// milliseconds more, so that timers due in that time are handled too.
+void PumpMessages(DWORD ms = 0);
+
+// The next modal dialog that opens on this thread is closed with `command`
+// once it is open; `seen` then holds its caption.
+void CloseNextDialog(std::string* seen, WPARAM command = IDCANCEL);
+
+std::string WindowText(HWND window);
+bool IsChecked(HWND dialog, UINT command);
+void Click(HWND dialog, int id);
+void Command(HWND dialog, UINT id, UINT code = 0);
+std::string ClipboardText();
+
+}  // namespace huevane_test

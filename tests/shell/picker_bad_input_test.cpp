@@ -1,0 +1,102 @@
+#include "picker_window.h"
+
+namespace huevane_test {
+namespace {
+
+using PickerBadInput = PickerWindow;
+
+TEST_F(PickerBadInput, UnknownCommandsAndNotificationsChangeNothing) {
+    Run([](HWND window, CPickerDlg& dlg) {
+        const huevane::PickerState before = dlg.State();
+        for (UINT id : {0u, 999u, 1007u, 1021u, 32770u, 32781u, 65535u}) {
+            for (UINT code : {0u, 1u, 5u, 0x300u, 0xFFFFu}) Command(window, id, code);
+        }
+        // Known identifiers with other notifications: no command.
+        for (UINT id : {IDC_SLOT1, IDC_COPY, IDC_SET_HOTKEY}) Command(window, id, BN_DOUBLECLICKED);
+        Command(window, IDC_FORMAT, CBN_DROPDOWN);
+        EXPECT_EQ(dlg.State().marks, before.marks);
+        EXPECT_EQ(dlg.State().m_nCaptured, 0);
+        EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(window, IDC_COPY)));
+        EXPECT_TRUE(::IsWindow(window));
+    });
+}
+
+TEST_F(PickerBadInput, SystemCommandsSixteenToThirtyOneOpenAboutAndOthersGetDefaults) {
+    Run([](HWND window, CPickerDlg&) {
+        for (UINT id = 16; id <= 31; ++id) {
+            std::string caption;
+            CloseNextDialog(&caption);
+            ::SendMessageA(window, WM_SYSCOMMAND, id, 0);
+            EXPECT_EQ(caption, "About Huevane") << "identifier " << id;
+        }
+        ::SendMessageA(window, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+        PumpMessages(50);
+        EXPECT_TRUE(::IsIconic(window));
+        ::SendMessageA(window, WM_SYSCOMMAND, SC_RESTORE, 0);
+        PumpMessages(50);
+        EXPECT_FALSE(::IsIconic(window));
+        ::SendMessageA(window, WM_SYSCOMMAND, 0xF1F0, 0);  // no such system command
+        EXPECT_TRUE(::IsWindow(window));
+    });
+}
+
+TEST_F(PickerBadInput, NoFormatSelectedWritesNoText) {
+    Run([](HWND window, CPickerDlg& dlg) {
+        ::SendMessageA(window, WM_HOTKEY, 12269, 0);
+        ::SendMessageA(::GetDlgItem(window, IDC_FORMAT), CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+        Command(window, IDC_FORMAT, CBN_SELCHANGE);
+        EXPECT_EQ(dlg.State().m_nFormat, -1);
+        HWND live = ::GetDlgItem(window, IDC_LIVE_VALUE);
+        ::SetWindowTextA(live, "kept");
+        PumpMessages(80);
+        EXPECT_EQ(WindowText(live), "kept");
+        Click(window, IDC_SLOT1);
+        EXPECT_EQ(WindowText(::GetDlgItem(window, IDC_VALUE_EDIT)), "");
+        EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(window, IDC_COPY)));
+    });
+}
+
+TEST_F(PickerBadInput, SetWithAnEmptyHotKeyControlReleasesAltC) {
+    Run([](HWND window, CPickerDlg& dlg) {
+        ::SendMessageA(::GetDlgItem(window, IDC_HOTKEY), HKM_SETHOTKEY, 0, 0);
+        Click(window, IDC_SET_HOTKEY);
+        EXPECT_EQ(dlg.State().m_wHotKeyVk, 0);
+        EXPECT_EQ(dlg.State().m_wHotKeyFlags, 0);
+        EXPECT_EQ(dlg.State().m_nHotKeyMods, 1u);
+        EXPECT_TRUE(CombinationIsFree(MOD_ALT, 'C'));
+        // Still a working window.
+        EXPECT_EQ(::SendMessageA(window, WM_HOTKEY, 12269, 0), 0);
+        EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(window, IDC_SLOT1)));
+    });
+}
+
+TEST_F(PickerBadInput, ANewCombinationReplacesAltC) {
+    Run([](HWND window, CPickerDlg& dlg) {
+        ::SendMessageA(::GetDlgItem(window, IDC_HOTKEY), HKM_SETHOTKEY, MAKEWORD(VK_F5, HOTKEYF_SHIFT), 0);
+        Click(window, IDC_SET_HOTKEY);
+        EXPECT_EQ(dlg.State().m_wHotKeyVk, VK_F5);
+        EXPECT_TRUE(CombinationIsFree(MOD_ALT, 'C'));
+        EXPECT_FALSE(CombinationIsFree(MOD_SHIFT, VK_F5));
+        // Ctrl on an extended key registers Ctrl with that key.
+        ::SendMessageA(::GetDlgItem(window, IDC_HOTKEY), HKM_SETHOTKEY,
+                       MAKEWORD(VK_HOME, HOTKEYF_CONTROL | HOTKEYF_EXT), 0);
+        Click(window, IDC_SET_HOTKEY);
+        EXPECT_FALSE(CombinationIsFree(MOD_CONTROL, VK_HOME));
+        EXPECT_TRUE(CombinationIsFree(MOD_ALT, VK_HOME));
+    });
+}
+
+TEST_F(PickerBadInput, TimerMessagesWithAnyIdentifierRunATick) {
+    Run([](HWND window, CPickerDlg&) {
+        Command(window, ID_TIMER_STOP);
+        HWND position = ::GetDlgItem(window, IDC_POSITION);
+        for (WPARAM id : {WPARAM{0}, WPARAM{2}, WPARAM{12269}, ~WPARAM{0}}) {
+            ::SetWindowTextA(position, "untouched");
+            ::SendMessageA(window, WM_TIMER, id, 0);
+            EXPECT_EQ(WindowText(position).rfind("X: ", 0), 0u) << "timer " << id;
+        }
+    });
+}
+
+}  // namespace
+}  // namespace huevane_test

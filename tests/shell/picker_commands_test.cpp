@@ -1,0 +1,163 @@
+#include <random>
+
+#include "menu_marks.h"
+#include "picker_window.h"
+#include "readout_format.h"
+
+namespace huevane_test {
+namespace {
+
+constexpr UINT kMenuCommands[] = {ID_OPTIONS_ZOOM, ID_OPTIONS_ONTOP, ID_OPTIONS_HOTKEYS, ID_HELP_ABOUT, ID_HELP_HELP,
+                                  ID_TIMER_START,  ID_TIMER_STOP,    ID_SCALE_2X,        ID_SCALE_4X,   ID_SCALE_8X};
+
+bool IsTopmost(HWND window) { return (::GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
+
+// Whether the sampling timer runs: every tick rewrites the position text.
+bool TimerWritesPosition(HWND window) {
+    HWND position = ::GetDlgItem(window, IDC_POSITION);
+    ::SetWindowTextA(position, "untouched");
+    PumpMessages(120);
+    return WindowText(position) != "untouched";
+}
+
+void ExpectMenuAgreesWithRules(HWND window, const CPickerDlg& dlg) {
+    for (std::size_t i = 0; i < std::size(kMenuCommands); ++i) {
+        EXPECT_EQ(IsChecked(window, kMenuCommands[i]), dlg.State().marks.IsChecked(huevane::kMenuItems[i]))
+            << "command " << kMenuCommands[i];
+    }
+}
+
+using PickerCommands = PickerWindow;
+
+TEST_F(PickerCommands, OptionsFlipZoomTopmostAndTheHotKey) {
+    Run([](HWND window, CPickerDlg&) {
+        Command(window, ID_OPTIONS_ZOOM);
+        EXPECT_FALSE(IsChecked(window, ID_OPTIONS_ZOOM));
+        Command(window, ID_OPTIONS_ZOOM);
+        EXPECT_TRUE(IsChecked(window, ID_OPTIONS_ZOOM));
+
+        Command(window, ID_OPTIONS_ONTOP);
+        EXPECT_TRUE(IsTopmost(window));
+        EXPECT_TRUE(IsChecked(window, ID_OPTIONS_ONTOP));
+        Command(window, ID_OPTIONS_ONTOP);
+        EXPECT_FALSE(IsTopmost(window));
+        EXPECT_FALSE(IsChecked(window, ID_OPTIONS_ONTOP));
+
+        Command(window, ID_OPTIONS_HOTKEYS);
+        EXPECT_TRUE(CombinationIsFree(MOD_ALT, 'C'));
+        EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(window, IDC_HOTKEY)));
+        EXPECT_FALSE(IsChecked(window, ID_OPTIONS_HOTKEYS));
+        Command(window, ID_OPTIONS_HOTKEYS);
+        EXPECT_FALSE(CombinationIsFree(MOD_ALT, 'C'));
+        EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(window, IDC_HOTKEY)));
+        EXPECT_TRUE(IsChecked(window, ID_OPTIONS_HOTKEYS));
+    });
+}
+
+TEST_F(PickerCommands, TimerStopsAndStartsSampling) {
+    Run([](HWND window, CPickerDlg&) {
+        EXPECT_TRUE(TimerWritesPosition(window));
+        Command(window, ID_TIMER_STOP);
+        EXPECT_TRUE(IsChecked(window, ID_TIMER_STOP));
+        EXPECT_FALSE(IsChecked(window, ID_TIMER_START));
+        EXPECT_FALSE(TimerWritesPosition(window));
+        Command(window, ID_TIMER_STOP);
+        EXPECT_TRUE(IsChecked(window, ID_TIMER_STOP));
+        Command(window, ID_TIMER_START);
+        EXPECT_TRUE(IsChecked(window, ID_TIMER_START));
+        EXPECT_FALSE(IsChecked(window, ID_TIMER_STOP));
+        EXPECT_TRUE(TimerWritesPosition(window));
+    });
+}
+
+TEST_F(PickerCommands, ScaleKeepsExactlyOnePresetMarked) {
+    Run([](HWND window, CPickerDlg& dlg) {
+        const std::pair<UINT, int> choices[] = {{ID_SCALE_2X, 19}, {ID_SCALE_8X, 4}, {ID_SCALE_8X, 4}, {ID_SCALE_4X, 9}};
+        for (auto [command, offset] : choices) {
+            Command(window, command);
+            for (UINT scale : {ID_SCALE_2X, ID_SCALE_4X, ID_SCALE_8X}) {
+                EXPECT_EQ(IsChecked(window, scale), scale == command) << "after " << command;
+            }
+            EXPECT_EQ(dlg.State().m_nZoomOffset, offset);
+        }
+    });
+}
+
+TEST_F(PickerCommands, HotKeyMessageCapturesAndEnablesTheButtonsInOrder) {
+    Run([](HWND window, CPickerDlg&) {
+        const int slots[] = {IDC_SLOT1, IDC_SLOT2, IDC_SLOT3, IDC_SLOT4, IDC_SLOT5};
+        EXPECT_EQ(::SendMessageA(window, WM_HOTKEY, 12270, 0), 1);
+        EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(window, IDC_SLOT1)));
+        for (int captures = 1; captures <= 6; ++captures) {
+            EXPECT_EQ(::SendMessageA(window, WM_HOTKEY, 12269, 0), 0);
+            for (int k = 0; k < 5; ++k) {
+                EXPECT_EQ(::IsWindowEnabled(::GetDlgItem(window, slots[k])) != FALSE, k < captures)
+                    << "button " << k + 1 << " after " << captures << " captures";
+            }
+        }
+        EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(window, IDC_COPY)));
+    });
+}
+
+TEST_F(PickerCommands, SlotButtonsWriteTheTextThatCopyPutsOnTheClipboard) {
+    Run([](HWND window, CPickerDlg& dlg) {
+        Command(window, ID_TIMER_STOP);  // keep the current colour still
+        ::SendMessageA(window, WM_HOTKEY, 12269, 0);
+        const huevane::COLORREF captured = dlg.State().m_crHistory1;
+        HWND edit = ::GetDlgItem(window, IDC_VALUE_EDIT);
+
+        Click(window, IDC_SLOT1);
+        EXPECT_EQ(WindowText(edit), *huevane::FormatColor(captured, huevane::kFormatRgb));
+        EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(window, IDC_COPY)));
+        Click(window, IDC_COPY);
+        EXPECT_EQ(ClipboardText(), WindowText(edit));
+
+        // What the user types goes along.
+        ::SendMessageA(edit, EM_SETSEL, 0x7FFF, 0x7FFF);
+        ::SendMessageA(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(" typed"));
+        Click(window, IDC_COPY);
+        EXPECT_EQ(ClipboardText(), *huevane::FormatColor(captured, huevane::kFormatRgb) + " typed");
+
+        // A new format reaches the box only at the next press.
+        ::SendMessageA(::GetDlgItem(window, IDC_FORMAT), CB_SETCURSEL, 0, 0);
+        Command(window, IDC_FORMAT, CBN_SELCHANGE);
+        EXPECT_EQ(WindowText(edit), *huevane::FormatColor(captured, huevane::kFormatRgb) + " typed");
+        Click(window, IDC_SLOT1);
+        EXPECT_EQ(WindowText(edit), *huevane::FormatColor(captured, huevane::kFormatHex));
+    });
+}
+
+TEST_F(PickerCommands, AboutAndHelpOpenFromTheirMenus) {
+    Run([](HWND window, CPickerDlg&) {
+        std::string caption;
+        CloseNextDialog(&caption);
+        Command(window, ID_HELP_ABOUT);
+        EXPECT_EQ(caption, "About Huevane");
+        CloseNextDialog(&caption);
+        Command(window, ID_HELP_HELP);
+        EXPECT_EQ(caption, "Help Dialog");
+        CloseNextDialog(&caption);
+        ::SendMessageA(window, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
+        EXPECT_EQ(caption, "About Huevane");
+    });
+}
+
+TEST_F(PickerCommands, RealMenuAndRulesAgreeOverLongRandomSequences) {
+    Run([](HWND window, CPickerDlg& dlg) {
+        const unsigned seed = std::random_device{}();
+        SCOPED_TRACE(::testing::Message() << "seed " << seed);
+        std::mt19937 random(seed);
+        const UINT commands[] = {ID_OPTIONS_ZOOM, ID_OPTIONS_ONTOP, ID_OPTIONS_HOTKEYS, ID_TIMER_START,
+                                 ID_TIMER_STOP,   ID_SCALE_2X,      ID_SCALE_4X,        ID_SCALE_8X};
+        for (int step = 0; step < 2000; ++step) {
+            Command(window, commands[random() % std::size(commands)]);
+            if (step % 100 == 0) ExpectMenuAgreesWithRules(window, dlg);
+        }
+        ExpectMenuAgreesWithRules(window, dlg);
+        EXPECT_EQ(IsTopmost(window), dlg.State().m_bOnTop == 1);
+        EXPECT_EQ(CombinationIsFree(MOD_ALT, 'C'), dlg.State().m_bHotKeys == 0);
+    });
+}
+
+}  // namespace
+}  // namespace huevane_test

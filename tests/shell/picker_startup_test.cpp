@@ -1,0 +1,150 @@
+#include <vector>
+
+#include "picker_window.h"
+
+namespace huevane_test {
+namespace {
+
+constexpr UINT kMenuCommands[] = {ID_OPTIONS_ZOOM, ID_OPTIONS_ONTOP, ID_OPTIONS_HOTKEYS, ID_HELP_ABOUT, ID_HELP_HELP,
+                                  ID_TIMER_START,  ID_TIMER_STOP,    ID_SCALE_2X,        ID_SCALE_4X,   ID_SCALE_8X};
+
+std::vector<HWND> Children(HWND window) {
+    std::vector<HWND> children;
+    for (HWND child = ::GetWindow(window, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        children.push_back(child);
+    }
+    return children;
+}
+
+using PickerStartUp = PickerWindow;
+
+TEST_F(PickerStartUp, ShowsTheStartStateBeforeTheFirstTick) {
+    Run([](HWND window, CPickerDlg&) {
+        EXPECT_EQ(WindowText(window), "Huevane");
+        EXPECT_EQ(Children(window).size(), 20u);
+
+        std::vector<UINT> checked;
+        for (UINT command : kMenuCommands) {
+            if (IsChecked(window, command)) checked.push_back(command);
+        }
+        EXPECT_EQ(checked, (std::vector<UINT>{ID_OPTIONS_ZOOM, ID_OPTIONS_HOTKEYS, ID_TIMER_START, ID_SCALE_4X}));
+
+        for (int id : {IDC_COPY, IDC_SLOT1, IDC_SLOT2, IDC_SLOT3, IDC_SLOT4, IDC_SLOT5}) {
+            EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(window, id))) << "control " << id;
+        }
+        EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(window, IDC_HOTKEY)));
+
+        HWND list = ::GetDlgItem(window, IDC_FORMAT);
+        ASSERT_EQ(::SendMessageA(list, CB_GETCOUNT, 0, 0), 3);
+        const char* names[] = {"HEX", "HTML", "RGB"};
+        for (int i = 0; i < 3; ++i) {
+            char item[16] = {};
+            ::SendMessageA(list, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(item));
+            EXPECT_STREQ(item, names[i]);
+        }
+        EXPECT_EQ(::SendMessageA(list, CB_GETCURSEL, 0, 0), 2);
+
+        // Alt+C: 'C' in the low byte, Alt in the high byte.
+        EXPECT_EQ(::SendMessageA(::GetDlgItem(window, IDC_HOTKEY), HKM_GETHOTKEY, 0, 0), 0x0443);
+        EXPECT_FALSE(CombinationIsFree(MOD_ALT, 'C'));
+
+        EXPECT_EQ(WindowText(::GetDlgItem(window, IDC_POSITION)), "X:000,  Y:000");
+        EXPECT_EQ(WindowText(::GetDlgItem(window, IDC_LIVE_VALUE)), "");
+        EXPECT_EQ(WindowText(::GetDlgItem(window, IDC_VALUE_EDIT)), "");
+    });
+}
+
+TEST_F(PickerStartUp, EndsTheSystemMenuWithTheAboutEntry) {
+    Run([](HWND window, CPickerDlg&) {
+        HMENU system = ::GetSystemMenu(window, FALSE);
+        const int count = ::GetMenuItemCount(system);
+        ASSERT_GE(count, 2);
+        EXPECT_EQ(::GetMenuState(system, static_cast<UINT>(count - 2), MF_BYPOSITION) & MF_SEPARATOR,
+                  static_cast<UINT>(MF_SEPARATOR));
+        EXPECT_EQ(::GetMenuItemID(system, count - 1), static_cast<UINT>(IDM_ABOUTBOX));
+        char text[64] = {};
+        ::GetMenuStringA(system, static_cast<UINT>(count - 1), text, sizeof text, MF_BYPOSITION);
+        EXPECT_STREQ(text, "&About Huevane...");
+    });
+}
+
+TEST_F(PickerStartUp, HasTheMenuBarOfFourPopupsAndTenItems) {
+    Run([](HWND window, CPickerDlg&) {
+        HMENU bar = ::GetMenu(window);
+        ASSERT_EQ(::GetMenuItemCount(bar), 4);
+        const std::vector<std::vector<UINT>> popups{
+            {ID_OPTIONS_ZOOM, ID_OPTIONS_ONTOP, ID_OPTIONS_HOTKEYS},
+            {ID_HELP_ABOUT, ID_HELP_HELP},
+            {ID_TIMER_START, ID_TIMER_STOP},
+            {ID_SCALE_2X, ID_SCALE_4X, ID_SCALE_8X},
+        };
+        for (int popup = 0; popup < 4; ++popup) {
+            HMENU items = ::GetSubMenu(bar, popup);
+            ASSERT_EQ(::GetMenuItemCount(items), static_cast<int>(popups[popup].size()));
+            for (int item = 0; item < ::GetMenuItemCount(items); ++item) {
+                EXPECT_EQ(::GetMenuItemID(items, item), popups[popup][item]);
+            }
+        }
+    });
+}
+
+TEST_F(PickerStartUp, MessageMapHasItsEntriesInOrder) {
+    struct Expected {
+        UINT message;
+        UINT code;
+        UINT id;
+    };
+    const Expected expected[] = {
+        {WM_SYSCOMMAND, 0, 0},
+        {WM_PAINT, 0, 0},
+        {WM_QUERYDRAGICON, 0, 0},
+        {WM_COMMAND, CBN_SELCHANGE, IDC_FORMAT},
+        {WM_COMMAND, BN_CLICKED, IDC_COPY},
+        {WM_TIMER, 0, 0},
+        {WM_DESTROY, 0, 0},
+        {WM_COMMAND, 0, ID_OPTIONS_ZOOM},
+        {WM_COMMAND, 0, ID_OPTIONS_HOTKEYS},
+        {WM_COMMAND, 0, ID_TIMER_START},
+        {WM_COMMAND, 0, ID_TIMER_STOP},
+        {WM_COMMAND, 0, ID_OPTIONS_ONTOP},
+        {WM_COMMAND, 0, ID_HELP_ABOUT},
+        {WM_COMMAND, 0, ID_HELP_HELP},
+        {WM_COMMAND, BN_CLICKED, IDC_SET_HOTKEY},
+        {WM_COMMAND, 0, ID_SCALE_2X},
+        {WM_COMMAND, 0, ID_SCALE_4X},
+        {WM_COMMAND, 0, ID_SCALE_8X},
+        {WM_COMMAND, BN_CLICKED, IDC_SLOT1},
+        {WM_COMMAND, BN_CLICKED, IDC_SLOT2},
+        {WM_COMMAND, BN_CLICKED, IDC_SLOT3},
+        {WM_COMMAND, BN_CLICKED, IDC_SLOT4},
+        {WM_COMMAND, BN_CLICKED, IDC_SLOT5},
+        {WM_HOTKEY, 0, 0},
+    };
+    const MessageMap* map = CPickerDlg::GetThisMessageMap();
+    EXPECT_EQ(map->base(), CDialog::GetThisMessageMap());
+    std::size_t count = 0;
+    for (const MessageMapEntry* entry = map->entries; entry->handler; ++entry, ++count) {
+        ASSERT_LT(count, std::size(expected));
+        EXPECT_EQ(entry->message, expected[count].message) << "entry " << count + 1;
+        EXPECT_EQ(entry->code, expected[count].code) << "entry " << count + 1;
+        EXPECT_EQ(entry->id, expected[count].id) << "entry " << count + 1;
+    }
+    EXPECT_EQ(count, 24u);
+}
+
+TEST_F(PickerStartUp, ReleasesTheHotKeyAndEndsOnEveryWayOfClosing) {
+    const std::pair<UINT, WPARAM> closers[] = {
+        {WM_CLOSE, 0}, {WM_SYSCOMMAND, SC_CLOSE}, {WM_COMMAND, IDOK}, {WM_COMMAND, IDCANCEL}};
+    for (auto [message, wParam] : closers) {
+        HWND closed = nullptr;
+        Run([&](HWND window, CPickerDlg&) {
+            closed = window;
+            ::SendMessageA(window, message, wParam, 0);
+        });
+        EXPECT_FALSE(::IsWindow(closed)) << "message " << message;
+        EXPECT_TRUE(CombinationIsFree(MOD_ALT, 'C')) << "message " << message;
+    }
+}
+
+}  // namespace
+}  // namespace huevane_test

@@ -1,0 +1,59 @@
+// The built program itself: it starts, shows its window and ends when asked.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+
+namespace {
+
+std::string programPath;
+
+HWND WaitForWindow(const char* title, DWORD ms) {
+    for (DWORD waited = 0; waited < ms; waited += 50) {
+        if (HWND window = ::FindWindowA(nullptr, title)) return window;
+        ::Sleep(50);
+    }
+    return nullptr;
+}
+
+TEST(Program, StartsWithItsWindowAndEndsOnClose) {
+    std::string commandLine = "\"" + programPath + "\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    ASSERT_TRUE(::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                                 &process))
+        << "could not start " << programPath << ", error " << ::GetLastError();
+
+    HWND window = WaitForWindow("Huevane", 15000);
+    ASSERT_NE(window, nullptr) << "no window titled Huevane";
+    DWORD owner = 0;
+    ::GetWindowThreadProcessId(window, &owner);
+    EXPECT_EQ(owner, process.dwProcessId);
+    EXPECT_EQ(::GetParent(window), nullptr);
+    int controls = 0;
+    for (HWND child = ::GetWindow(window, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) ++controls;
+    EXPECT_EQ(controls, 20);
+    EXPECT_NE(::GetMenu(window), nullptr);
+
+    ::PostMessageA(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(::WaitForSingleObject(process.hProcess, 15000), WAIT_OBJECT_0) << "the program did not end";
+    ::CloseHandle(process.hThread);
+    ::CloseHandle(process.hProcess);
+}
+
+}  // namespace
+
+// The program's path comes as the one argument, in either slash.
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s PATH-OF-Huevane.exe\n", argv[0]);
+        return 2;
+    }
+    programPath = argv[1];
+    for (char& c : programPath) {
+        if (c == '/') c = '\\';
+    }
+    return RUN_ALL_TESTS();
+}
