@@ -18,6 +18,8 @@ public:
     // Attributes
     // The picker state, for reading.
     const huevane::PickerState& State() const { return m_state; }
+    // The pen of the last cross-hair drawn, if any.
+    HPEN CrossPen() const { return m_crossPen.GetSafeHandle(); }
 
     DECLARE_MESSAGE_MAP()
 

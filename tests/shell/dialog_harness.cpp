@@ -1,5 +1,6 @@
 #include "dialog_harness.h"
 
+#include <utility>
 #include <vector>
 
 namespace huevane_test {
@@ -14,6 +15,8 @@ Pending pending;
 
 std::string* closeSeen = nullptr;
 WPARAM closeCommand = IDCANCEL;
+DWORD closeAfterMs = 0;
+std::function<void(HWND)> insideNext;
 
 void CALLBACK RunBody(HWND, UINT, UINT_PTR timer, DWORD) {
     ::KillTimer(nullptr, timer);
@@ -39,6 +42,8 @@ void CALLBACK CloseDialog(HWND, UINT, UINT_PTR timer, DWORD) {
     if (!found) return;  // not open yet: try again at the next tick
     ::KillTimer(nullptr, timer);
     if (closeSeen) *closeSeen = WindowText(found);
+    if (insideNext) std::exchange(insideNext, nullptr)(found);
+    PumpMessages(closeAfterMs);
     ::SendMessageA(found, WM_COMMAND, closeCommand, 0);
 }
 
@@ -62,10 +67,16 @@ void PumpMessages(DWORD ms) {
     } while (static_cast<LONG>(end - ::GetTickCount()) > 0);
 }
 
-void CloseNextDialog(std::string* seen, WPARAM command) {
+void CloseNextDialog(std::string* seen, WPARAM command, DWORD openMs) {
     closeSeen = seen;
     closeCommand = command;
+    closeAfterMs = openMs;
     ::SetTimer(nullptr, 0, 10, &CloseDialog);
+}
+
+void InNextDialog(const std::function<void(HWND)>& inside) {
+    insideNext = inside;
+    CloseNextDialog(nullptr);
 }
 
 std::string WindowText(HWND window) {
@@ -79,7 +90,8 @@ bool IsChecked(HWND dialog, UINT command) {
 }
 
 void Command(HWND dialog, UINT id, UINT code) {
-    ::SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(::GetDlgItem(dialog, static_cast<int>(id))));
+    ::SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, code),
+                   reinterpret_cast<LPARAM>(::GetDlgItem(dialog, static_cast<int>(id))));
 }
 
 void Click(HWND dialog, int id) { Command(dialog, static_cast<UINT>(id), BN_CLICKED); }

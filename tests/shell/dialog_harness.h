@@ -19,8 +19,12 @@ INT_PTR RunInDialog(CDialog& dialog, const std::function<void(HWND)>& body);
 void PumpMessages(DWORD ms = 0);
 
 // The next modal dialog that opens on this thread is closed with `command`
-// once it is open; `seen` then holds its caption.
-void CloseNextDialog(std::string* seen, WPARAM command = IDCANCEL);
+// once it has been open for `openMs`; `seen` then holds its caption.
+void CloseNextDialog(std::string* seen, WPARAM command = IDCANCEL, DWORD openMs = 0);
+
+// Runs `inside` in the next modal dialog that opens on this thread, once it
+// is open, then closes it with IDCANCEL.
+void InNextDialog(const std::function<void(HWND)>& inside);
 
 std::string WindowText(HWND window);
 bool IsChecked(HWND dialog, UINT command);

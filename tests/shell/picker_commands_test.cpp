@@ -7,8 +7,9 @@
 namespace huevane_test {
 namespace {
 
-constexpr UINT kMenuCommands[] = {ID_OPTIONS_ZOOM, ID_OPTIONS_ONTOP, ID_OPTIONS_HOTKEYS, ID_HELP_ABOUT, ID_HELP_HELP,
-                                  ID_TIMER_START,  ID_TIMER_STOP,    ID_SCALE_2X,        ID_SCALE_4X,   ID_SCALE_8X};
+constexpr UINT kMenuCommands[] = {ID_OPTIONS_ZOOM, ID_OPTIONS_ONTOP, ID_OPTIONS_HOTKEYS, ID_HELP_ABOUT,
+                                  ID_HELP_HELP,    ID_TIMER_START,   ID_TIMER_STOP,      ID_SCALE_2X,
+                                  ID_SCALE_4X,     ID_SCALE_8X};
 
 bool IsTopmost(HWND window) { return (::GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
 
@@ -72,7 +73,8 @@ TEST_F(PickerCommands, TimerStopsAndStartsSampling) {
 
 TEST_F(PickerCommands, ScaleKeepsExactlyOnePresetMarked) {
     Run([](HWND window, CPickerDlg& dlg) {
-        const std::pair<UINT, int> choices[] = {{ID_SCALE_2X, 19}, {ID_SCALE_8X, 4}, {ID_SCALE_8X, 4}, {ID_SCALE_4X, 9}};
+        const std::pair<UINT, int> choices[] = {
+            {ID_SCALE_2X, 19}, {ID_SCALE_8X, 4}, {ID_SCALE_8X, 4}, {ID_SCALE_4X, 9}};
         for (auto [command, offset] : choices) {
             Command(window, command);
             for (UINT scale : {ID_SCALE_2X, ID_SCALE_4X, ID_SCALE_8X}) {

@@ -5,8 +5,9 @@
 namespace huevane_test {
 namespace {
 
-constexpr UINT kMenuCommands[] = {ID_OPTIONS_ZOOM, ID_OPTIONS_ONTOP, ID_OPTIONS_HOTKEYS, ID_HELP_ABOUT, ID_HELP_HELP,
-                                  ID_TIMER_START,  ID_TIMER_STOP,    ID_SCALE_2X,        ID_SCALE_4X,   ID_SCALE_8X};
+constexpr UINT kMenuCommands[] = {ID_OPTIONS_ZOOM, ID_OPTIONS_ONTOP, ID_OPTIONS_HOTKEYS, ID_HELP_ABOUT,
+                                  ID_HELP_HELP,    ID_TIMER_START,   ID_TIMER_STOP,      ID_SCALE_2X,
+                                  ID_SCALE_4X,     ID_SCALE_8X};
 
 std::vector<HWND> Children(HWND window) {
     std::vector<HWND> children;
@@ -27,7 +28,8 @@ TEST_F(PickerStartUp, ShowsTheStartStateBeforeTheFirstTick) {
         for (UINT command : kMenuCommands) {
             if (IsChecked(window, command)) checked.push_back(command);
         }
-        EXPECT_EQ(checked, (std::vector<UINT>{ID_OPTIONS_ZOOM, ID_OPTIONS_HOTKEYS, ID_TIMER_START, ID_SCALE_4X}));
+        EXPECT_EQ(checked,
+                  (std::vector<UINT>{ID_OPTIONS_ZOOM, ID_OPTIONS_HOTKEYS, ID_TIMER_START, ID_SCALE_4X}));
 
         for (int id : {IDC_COPY, IDC_SLOT1, IDC_SLOT2, IDC_SLOT3, IDC_SLOT4, IDC_SLOT5}) {
             EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(window, id))) << "control " << id;

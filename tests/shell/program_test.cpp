@@ -8,9 +8,11 @@ namespace {
 
 std::string programPath;
 
+// The window once it is shown, which is when its initialisation has ended.
 HWND WaitForWindow(const char* title, DWORD ms) {
     for (DWORD waited = 0; waited < ms; waited += 50) {
-        if (HWND window = ::FindWindowA(nullptr, title)) return window;
+        HWND window = ::FindWindowA(nullptr, title);
+        if (window && ::IsWindowVisible(window)) return window;
         ::Sleep(50);
     }
     return nullptr;
@@ -21,8 +23,8 @@ TEST(Program, StartsWithItsWindowAndEndsOnClose) {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    ASSERT_TRUE(::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                                 &process))
+    ASSERT_TRUE(::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                                 &startup, &process))
         << "could not start " << programPath << ", error " << ::GetLastError();
 
     HWND window = WaitForWindow("Huevane", 15000);
@@ -32,7 +34,8 @@ TEST(Program, StartsWithItsWindowAndEndsOnClose) {
     EXPECT_EQ(owner, process.dwProcessId);
     EXPECT_EQ(::GetParent(window), nullptr);
     int controls = 0;
-    for (HWND child = ::GetWindow(window, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) ++controls;
+    for (HWND child = ::GetWindow(window, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
+        ++controls;
     EXPECT_EQ(controls, 20);
     EXPECT_NE(::GetMenu(window), nullptr);
 

@@ -1,0 +1,52 @@
+#include "scene.h"
+
+#include "dialog_harness.h"
+
+namespace huevane_test {
+
+namespace {
+
+// A plain window painted in one colour by its class brush.
+HWND SolidWindow(int x, int y, int width, int height, COLORREF colour) {
+    char className[32];
+    wsprintfA(className, "HuevaneScene%06lX", colour & 0xFFFFFFul);
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = ::DefWindowProcA;
+    windowClass.hInstance = ::GetModuleHandleA(nullptr);
+    windowClass.hbrBackground = ::CreateSolidBrush(colour);
+    windowClass.lpszClassName = className;
+    ::RegisterClassA(&windowClass);
+    HWND window = ::CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, className, "", WS_POPUP | WS_VISIBLE, x,
+                                    y, width, height, nullptr, nullptr, windowClass.hInstance, nullptr);
+    ::UpdateWindow(window);
+    return window;
+}
+
+}  // namespace
+
+Scene::Scene(RECT area, int splitX, COLORREF left, COLORREF right) {
+    left_ = SolidWindow(area.left, area.top, splitX - area.left, area.bottom - area.top, left);
+    right_ = SolidWindow(splitX, area.top, area.right - splitX, area.bottom - area.top, right);
+    PumpMessages(50);
+}
+
+Scene::~Scene() {
+    ::DestroyWindow(left_);
+    ::DestroyWindow(right_);
+    PumpMessages(20);
+}
+
+COLORREF ScreenPixel(int x, int y) {
+    HDC screen = ::GetDC(nullptr);
+    const COLORREF colour = ::GetPixel(screen, x, y);
+    ::ReleaseDC(nullptr, screen);
+    return colour;
+}
+
+COLORREF ClientPixel(HWND window, int x, int y) {
+    POINT point{x, y};
+    ::ClientToScreen(window, &point);
+    return ScreenPixel(point.x, point.y);
+}
+
+}  // namespace huevane_test
