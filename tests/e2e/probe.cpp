@@ -1,0 +1,194 @@
+// What a person sees on the screen, read from outside the program: the main
+// window's texts and enabled buttons, where a control is, a screen pixel; and
+// a scene of known colours to point at. Reads only what any other program can
+// read of a window, by its messages.
+//
+//   probe texts              position, live value, edit box, enabled buttons, topmost
+//   probe where ID           the screen centre of the control with that identifier
+//   probe rect ID            the control's client area on the screen
+//   probe menu N             the screen centre of the menu bar's item N, from 0
+//   probe popup I COUNT      the screen centre of item I of the open popup menu
+//   probe pixel X Y          the screen pixel's colour as RRGGBB
+//   probe windows            how many main windows are open
+//   probe enabled-all        each main window's numbered buttons, 1 for enabled
+//   probe scene X Y W H RRGGBB...   coloured blocks in a row until killed
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "resource.h"
+
+namespace {
+
+HWND MainWindow() { return ::FindWindowA("#32770", "Huevane"); }
+
+std::string Text(HWND window) {
+    char text[512] = {};
+    ::SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+int Texts() {
+    HWND main = MainWindow();
+    if (!main) return 1;
+    std::printf("position=%s\n", Text(::GetDlgItem(main, IDC_POSITION)).c_str());
+    std::printf("live=%s\n", Text(::GetDlgItem(main, IDC_LIVE_VALUE)).c_str());
+    std::printf("edit=%s\n", Text(::GetDlgItem(main, IDC_VALUE_EDIT)).c_str());
+    std::printf("enabled=");
+    for (int id : {IDC_SLOT1, IDC_SLOT2, IDC_SLOT3, IDC_SLOT4, IDC_SLOT5, IDC_COPY}) {
+        std::printf("%d", ::IsWindowEnabled(::GetDlgItem(main, id)) ? 1 : 0);
+    }
+    std::printf("\ntopmost=%d\n", (::GetWindowLongA(main, GWL_EXSTYLE) & WS_EX_TOPMOST) ? 1 : 0);
+    return 0;
+}
+
+// The control's client area on the screen: left top right bottom.
+int ClientRect(int id) {
+    HWND main = MainWindow();
+    HWND control = main ? ::GetDlgItem(main, id) : nullptr;
+    if (!control) return 1;
+    RECT rect{};
+    ::GetClientRect(control, &rect);
+    ::MapWindowPoints(control, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+    std::printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right, rect.bottom);
+    return 0;
+}
+
+int Where(int id) {
+    HWND main = MainWindow();
+    HWND control = main ? ::GetDlgItem(main, id) : nullptr;
+    if (!control) return 1;
+    RECT rect{};
+    ::GetWindowRect(control, &rect);
+    std::printf("%ld %ld\n", (rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+    return 0;
+}
+
+// Where the menu bar's item N is drawn. A menu of another process cannot be
+// read, so the bar is laid out as the platform lays it out: from the client
+// area's left edge, each item its text's width in the menu font with 7
+// pixels on either side, in the band just above the client area.
+int MenuItem(int item) {
+    HWND main = MainWindow();
+    if (!main) return 1;
+    POINT origin{0, 0};
+    ::ClientToScreen(main, &origin);
+    NONCLIENTMETRICSA metrics{};
+    metrics.cbSize = sizeof metrics;
+    ::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    HFONT font = ::CreateFontIndirectA(&metrics.lfMenuFont);
+    HDC screen = ::GetDC(nullptr);
+    HGDIOBJ old = ::SelectObject(screen, font);
+    const char* labels[] = {"Options", "Help", "Timer", "Scale"};
+    constexpr int kPadding = 7;
+    int left = origin.x;
+    SIZE size{};
+    for (int i = 0; i <= item && i < 4; ++i) {
+        ::GetTextExtentPoint32A(screen, labels[i], static_cast<int>(std::strlen(labels[i])), &size);
+        if (i < item) left += size.cx + 2 * kPadding;
+    }
+    ::SelectObject(screen, old);
+    ::ReleaseDC(nullptr, screen);
+    ::DeleteObject(font);
+    std::printf("%ld %ld\n", left + kPadding + size.cx / 2, origin.y - ::GetSystemMetrics(SM_CYMENU) / 2);
+    return 0;
+}
+
+// Where item I of COUNT is drawn in the open popup menu: its items share its
+// height evenly inside a 3-pixel border.
+int PopupItem(int item, int count) {
+    HWND popup = ::FindWindowA("#32768", nullptr);
+    if (!popup || !::IsWindowVisible(popup) || count <= 0) return 1;
+    RECT rect{};
+    ::GetWindowRect(popup, &rect);
+    const int height = rect.bottom - rect.top - 6;
+    std::printf("%ld %ld\n", (rect.left + rect.right) / 2,
+                rect.top + 3 + height * (2 * item + 1) / (2 * count));
+    return 0;
+}
+
+int Pixel(int x, int y) {
+    HDC screen = ::GetDC(nullptr);
+    const COLORREF colour = ::GetPixel(screen, x, y);
+    ::ReleaseDC(nullptr, screen);
+    std::printf("%02X%02X%02X\n", GetRValue(colour), GetGValue(colour), GetBValue(colour));
+    return 0;
+}
+
+BOOL CALLBACK CountMain(HWND window, LPARAM count) {
+    char className[16] = {};
+    ::GetClassNameA(window, className, sizeof className);
+    if (std::string(className) == "#32770" && Text(window) == "Huevane") ++*reinterpret_cast<int*>(count);
+    return TRUE;
+}
+
+int Windows() {
+    int count = 0;
+    ::EnumWindows(&CountMain, reinterpret_cast<LPARAM>(&count));
+    std::printf("%d\n", count);
+    return 0;
+}
+
+// The numbered buttons' enabled states of every main window, one line each.
+BOOL CALLBACK PrintEnabled(HWND window, LPARAM) {
+    char className[16] = {};
+    ::GetClassNameA(window, className, sizeof className);
+    if (std::string(className) != "#32770" || Text(window) != "Huevane") return TRUE;
+    for (int id : {IDC_SLOT1, IDC_SLOT2, IDC_SLOT3, IDC_SLOT4, IDC_SLOT5}) {
+        std::printf("%d", ::IsWindowEnabled(::GetDlgItem(window, id)) ? 1 : 0);
+    }
+    std::printf("\n");
+    return TRUE;
+}
+
+int Scene(int x, int y, int width, int height, const std::vector<COLORREF>& colours) {
+    const int each = width / static_cast<int>(colours.size());
+    for (std::size_t i = 0; i < colours.size(); ++i) {
+        char className[32];
+        std::snprintf(className, sizeof className, "HuevaneProbeScene%zu", i);
+        WNDCLASSA windowClass{};
+        windowClass.lpfnWndProc = ::DefWindowProcA;
+        windowClass.hInstance = ::GetModuleHandleA(nullptr);
+        windowClass.hbrBackground = ::CreateSolidBrush(colours[i]);
+        windowClass.lpszClassName = className;
+        ::RegisterClassA(&windowClass);
+        ::CreateWindowExA(WS_EX_TOOLWINDOW, className, "scene", WS_POPUP | WS_VISIBLE,
+                          x + each * static_cast<int>(i), y, each, height, nullptr, nullptr,
+                          windowClass.hInstance, nullptr);
+    }
+    std::printf("scene shown\n");
+    std::fflush(stdout);
+    MSG msg;
+    while (::GetMessageA(&msg, nullptr, 0, 0) > 0) ::DispatchMessageA(&msg);
+    return 0;
+}
+
+COLORREF ParseColour(const char* text) {
+    const unsigned long rgb = std::strtoul(text, nullptr, 16);
+    return RGB(rgb >> 16 & 0xFF, rgb >> 8 & 0xFF, rgb & 0xFF);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::string verb = argc > 1 ? argv[1] : "";
+    if (verb == "texts") return Texts();
+    if (verb == "where" && argc == 3) return Where(std::atoi(argv[2]));
+    if (verb == "rect" && argc == 3) return ClientRect(std::atoi(argv[2]));
+    if (verb == "menu" && argc == 3) return MenuItem(std::atoi(argv[2]));
+    if (verb == "popup" && argc == 4) return PopupItem(std::atoi(argv[2]), std::atoi(argv[3]));
+    if (verb == "pixel" && argc == 4) return Pixel(std::atoi(argv[2]), std::atoi(argv[3]));
+    if (verb == "windows") return Windows();
+    if (verb == "enabled-all") return ::EnumWindows(&PrintEnabled, 0) ? 0 : 1;
+    if (verb == "scene" && argc > 6) {
+        std::vector<COLORREF> colours;
+        for (int i = 6; i < argc; ++i) colours.push_back(ParseColour(argv[i]));
+        return Scene(std::atoi(argv[2]), std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]), colours);
+    }
+    std::fprintf(stderr, "usage: probe texts | where ID | pixel X Y | windows | scene X Y W H RRGGBB...\n");
+    return 2;
+}

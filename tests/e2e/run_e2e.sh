@@ -1,0 +1,248 @@
+#!/usr/bin/env bash
+# Huevane as a person uses it: the real program in its own process, driven
+# with the pointer and keys of the X display (xdotool), read from the screen,
+# the window texts that any program can read (the probe) and the clipboard
+# (xclip).
+#
+# usage: run_e2e.sh HUEVANE_EXE PROBE_EXE
+set -u
+exe=$1
+probe_exe=$2
+root=$(cd "$(dirname "$0")/../.." && pwd)
+# shellcheck source=../../scripts/wine-env
+. "$root/scripts/wine-env"
+
+passed=0
+failed=0
+scene_pid=""
+started_display=""
+
+cleanup() {
+  close_all
+  [ -n "$scene_pid" ] && kill "$scene_pid" 2>/dev/null
+  if [ -n "$started_display" ]; then stop_wine_and_display; fi
+}
+trap cleanup EXIT
+
+# Run alone, it brings its own display and Wine; under scripts/test it uses theirs.
+if [ -z "${DISPLAY:-}" ]; then
+  started_display=1
+  start_display || exit 1
+  start_wine || exit 1
+fi
+if ! xdpyinfo >/dev/null 2>&1; then
+  echo "cannot open the display $DISPLAY"
+  exit 1
+fi
+
+probe() { "$WINELOADER" "$probe_exe" "$@" 2>/dev/null | tr -d '\r'; }
+field() { probe texts | sed -n "s/^$1=//p"; }
+picker_pids() { pgrep -x Huevane.exe || true; }
+close_all() {
+  local pid
+  for pid in $(picker_pids); do kill "$pid" 2>/dev/null; done
+  sleep 0.3
+}
+
+check() {
+  local name=$1 expected=$2 actual=$3
+  if [ "$expected" = "$actual" ]; then
+    passed=$((passed + 1))
+    echo "ok: $name"
+  else
+    failed=$((failed + 1))
+    echo "FAILED: $name: expected [$expected], got [$actual]"
+  fi
+}
+
+# Waits until `probe windows` reports $1 main windows, at most 10 s.
+wait_windows() {
+  local tries=0
+  until [ "$(probe windows)" = "$1" ]; do
+    tries=$((tries + 1))
+    [ "$tries" -gt 50 ] && return 1
+    sleep 0.2
+  done
+}
+
+start_picker() {
+  local before
+  before=$(probe windows)
+  "$WINELOADER" "$exe" >/dev/null 2>&1 &
+  if ! wait_windows $((before + 1)); then
+    echo "FAILED: the program did not open its window"
+    exit 1
+  fi
+  sleep 0.3
+}
+
+point() { xdotool mousemove "$1" "$2"; sleep 0.15; }
+click_at() { xdotool mousemove "$1" "$2" click 1; sleep 0.2; }
+click_control() { local x y; read -r x y < <(probe where "$1"); click_at "$x" "$y"; }
+# Keys go to the picker's window: with no window manager, X gives them to
+# whatever window is under the pointer unless a window is given the focus.
+focus_picker() { xdotool search --name '^Huevane$' | head -1 | xargs -r xdotool windowfocus --sync; }
+# One key at a time: a menu takes its keys only once it is open.
+key() { focus_picker; xdotool key --delay 200 "$@"; sleep 0.25; }
+# The clipboard's text, once the program has handed it to X.
+clipboard() {
+  local text tries=0
+  while [ "$tries" -lt 10 ]; do
+    text=$(xclip -o -selection clipboard 2>/dev/null) && [ -n "$text" ] && break
+    tries=$((tries + 1))
+    sleep 0.2
+  done
+  echo "$text"
+}
+# Menu bar item $1, then item $2 of its $3 items, by mouse.
+menu_by_mouse() {
+  local x y
+  read -r x y < <(probe menu "$1"); click_at "$x" "$y"
+  read -r x y < <(probe popup "$2" "$3"); click_at "$x" "$y"
+}
+# F10 and then the given keys, with the focus in the edit box: Wine's
+# drop-down list keeps F10 to itself while it has the focus.
+menu_keys() { click_control 1005; key F10 "$@"; }
+pixel_of_control() { local x y; read -r x y < <(probe where "$1"); probe pixel "$x" "$y"; }
+window_open() { xdotool search --name "^$1\$" >/dev/null 2>&1 && echo open || echo closed; }
+
+# A scene of four known colours along the top of the screen, 100 pixels each.
+"$WINELOADER" "$probe_exe" scene 0 0 400 100 FF0000 00FF00 0000FF FFFFFF >/dev/null 2>&1 &
+scene_pid=$!
+sleep 1
+
+start_picker
+
+echo "== the pointer over known colours"
+point 50 50
+check "position over red" "X: 50, Y: 50" "$(field position)"
+check "colour over red" "255, 0, 0" "$(field live)"
+point 250 70
+check "position over blue" "X: 250, Y: 70" "$(field position)"
+check "colour over blue" "0, 0, 255" "$(field live)"
+
+echo "== Alt+C captures"
+check "no button before a capture" "000000" "$(field enabled)"
+point 50 50; key alt+c
+check "first capture enables button 1" "100000" "$(field enabled)"
+point 150 50; key alt+c
+check "second capture enables button 2" "110000" "$(field enabled)"
+check "swatch 1 shows the newest colour" "00FF00" "$(pixel_of_control 1016)"
+check "swatch 2 shows the one before" "FF0000" "$(pixel_of_control 1017)"
+
+echo "== a numbered button and Copy"
+click_control 1001
+check "button 2 writes its colour" "255, 0, 0" "$(field edit)"
+check "Copy is enabled" "110001" "$(field enabled)"
+click_control 1006
+check "Copy puts the text on the clipboard" "255, 0, 0" "$(clipboard)"
+click_control 1005; key End; xdotool type --delay 50 " ok"; sleep 0.2
+click_control 1006
+check "typed text goes along" "255, 0, 0 ok" "$(clipboard)"
+
+echo "== the format list"
+click_control 1012; key Home Return
+point 150 50
+check "HEX after choosing it" "00, FF, 00" "$(field live)"
+click_control 1001
+check "a button writes the new format" "FF, 00, 00" "$(field edit)"
+click_control 1012; key End Return
+
+echo "== menus by mouse"
+menu_by_mouse 2 1 2   # Timer > Stop
+stopped_at=$(field position)
+point 60 60
+check "Stop by mouse freezes the position" "$stopped_at" "$(field position)"
+menu_by_mouse 2 0 2   # Timer > Start
+point 60 60
+check "Start by mouse samples again" "X: 60, Y: 60" "$(field position)"
+menu_by_mouse 0 1 3   # Options > Stay on Top
+check "Stay on Top by mouse" "1" "$(field topmost)"
+
+echo "== menus by keyboard (F10 and the arrows)"
+menu_keys Down Down Return   # Options > Stay on Top
+check "Stay on Top off by keyboard" "0" "$(field topmost)"
+menu_keys Right Right Down Down Return   # Timer > Stop
+stopped_at=$(field position)
+point 70 70
+check "Stop by keyboard freezes the position" "$stopped_at" "$(field position)"
+menu_keys Right Right Down Return   # Timer > Start
+point 70 70
+check "Start by keyboard samples again" "X: 70, Y: 70" "$(field position)"
+
+echo "== zoom and scale"
+# The pointer on the red and green border: the share of red across the zoom
+# view tells the scale (19 of 40 pixels at 2X, 4 of 10 at 8X).
+point 100 50
+read -r zl zt zr zb < <(probe rect 1011)
+probe_at_44=$((zl + 1 + (zr - zl - 2) * 44 / 100))
+zy=$((zt + 5))
+menu_keys Left Down Return   # Scale > 2X
+point 100 50
+check "2X: red at 44% of the view" "FF0000" "$(probe pixel "$probe_at_44" "$zy")"
+menu_by_mouse 3 2 3          # Scale > 8X
+point 100 50
+check "8X: green at 44% of the view" "00FF00" "$(probe pixel "$probe_at_44" "$zy")"
+menu_keys Down Return        # Options > Enable Zoom: off
+point 100 50
+zoom_colour=$(probe pixel "$probe_at_44" "$zy")
+check "zoom off blanks the view" "blank" "$([ "$zoom_colour" != 00FF00 ] && [ "$zoom_colour" != FF0000 ] && echo blank || echo "$zoom_colour")"
+menu_keys Down Return        # Options > Enable Zoom: on again
+point 100 50
+check "zoom on draws it again" "00FF00" "$(probe pixel "$probe_at_44" "$zy")"
+
+echo "== About and Help, closed with Esc"
+menu_by_mouse 1 0 2
+check "About opens" "open" "$(window_open 'About Huevane')"
+key Escape
+check "Esc closes About" "closed" "$(window_open 'About Huevane')"
+menu_keys Right Down Down Return
+check "Help opens" "open" "$(window_open 'Help Dialog')"
+key Escape
+check "Esc closes Help" "closed" "$(window_open 'Help Dialog')"
+check "the picker is still open" "1" "$(probe windows)"
+
+echo "== a new hot key"
+click_control 1013; key shift+F5
+click_control 1015
+point 250 50
+key alt+c
+check "Alt+C no longer captures" "110001" "$(field enabled)"
+key shift+F5
+check "Shift+F5 captures" "111001" "$(field enabled)"
+
+echo "== Hot Keys off and on"
+menu_keys Down Down Down Return
+key shift+F5
+check "no capture while Hot Keys are off" "111001" "$(field enabled)"
+menu_keys Down Down Down Return
+key shift+F5
+check "Hot Keys on captures again" "111101" "$(field enabled)"
+
+echo "== a second copy"
+start_picker
+check "two windows" "2" "$(probe windows)"
+key shift+F5
+check "the first copy keeps the hot key" "11111 00000" "$(probe enabled-all | sort -r | tr '\n' ' ' | sed 's/ $//')"
+close_all
+
+echo "== every way of closing ends the program"
+closer_names=("the close box" "Alt+F4" "Esc" "Enter" "the system menu")
+for closer in 0 1 2 3 4; do
+  start_picker
+  case $closer in
+    0) read -r wx wy < <(xdotool search --name '^Huevane$' getwindowgeometry --shell | sed -n 's/^[XY]=//p' | tr '\n' ' ')
+       width=$(xdotool search --name '^Huevane$' getwindowgeometry --shell | sed -n 's/^WIDTH=//p')
+       click_at $((wx + width - 10)) $((wy + 10)) ;;
+    1) click_control 1008; key alt+F4 ;;
+    2) click_control 1008; key Escape ;;
+    3) click_control 1005; key Return ;;
+    4) click_control 1008; key alt+space; key c ;;
+  esac
+  sleep 0.5
+  check "${closer_names[$closer]} ends the process" "" "$(picker_pids)"
+  close_all
+done
+
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]
