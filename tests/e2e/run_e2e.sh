@@ -11,6 +11,8 @@ probe_exe=$2
 root=$(cd "$(dirname "$0")/../.." && pwd)
 # shellcheck source=../../scripts/wine-env
 . "$root/scripts/wine-env"
+# shellcheck source=../../scripts/drive-picker
+. "$root/scripts/drive-picker"
 
 passed=0
 failed=0
@@ -35,15 +37,6 @@ if ! xdpyinfo >/dev/null 2>&1; then
   exit 1
 fi
 
-probe() { "$WINELOADER" "$probe_exe" "$@" 2>/dev/null | tr -d '\r'; }
-field() { probe texts | sed -n "s/^$1=//p"; }
-picker_pids() { pgrep -x Huevane.exe || true; }
-close_all() {
-  local pid
-  for pid in $(picker_pids); do kill "$pid" 2>/dev/null; done
-  sleep 0.3
-}
-
 check() {
   local name=$1 expected=$2 actual=$3
   if [ "$expected" = "$actual" ]; then
@@ -55,35 +48,6 @@ check() {
   fi
 }
 
-# Waits until `probe windows` reports $1 main windows, at most 10 s.
-wait_windows() {
-  local tries=0
-  until [ "$(probe windows)" = "$1" ]; do
-    tries=$((tries + 1))
-    [ "$tries" -gt 50 ] && return 1
-    sleep 0.2
-  done
-}
-
-start_picker() {
-  local before
-  before=$(probe windows)
-  "$WINELOADER" "$exe" >/dev/null 2>&1 &
-  if ! wait_windows $((before + 1)); then
-    echo "FAILED: the program did not open its window"
-    exit 1
-  fi
-  sleep 0.3
-}
-
-point() { xdotool mousemove "$1" "$2"; sleep 0.15; }
-click_at() { xdotool mousemove "$1" "$2" click 1; sleep 0.2; }
-click_control() { local x y; read -r x y < <(probe where "$1"); click_at "$x" "$y"; }
-# Keys go to the picker's window: with no window manager, X gives them to
-# whatever window is under the pointer unless a window is given the focus.
-focus_picker() { xdotool search --name '^Huevane$' | head -1 | xargs -r xdotool windowfocus --sync; }
-# One key at a time: a menu takes its keys only once it is open.
-key() { focus_picker; xdotool key --delay 200 "$@"; sleep 0.25; }
 # The clipboard's text, once the program has handed it to X.
 clipboard() {
   local text tries=0
@@ -94,12 +58,14 @@ clipboard() {
   done
   echo "$text"
 }
+
 # Menu bar item $1, then item $2 of its $3 items, by mouse.
 menu_by_mouse() {
   local x y
   read -r x y < <(probe menu "$1"); click_at "$x" "$y"
   read -r x y < <(probe popup "$2" "$3"); click_at "$x" "$y"
 }
+
 # F10 and then the given keys, with the focus in the edit box: Wine's
 # drop-down list keeps F10 to itself while it has the focus.
 menu_keys() { click_control 1005; key F10 "$@"; }
@@ -107,9 +73,7 @@ pixel_of_control() { local x y; read -r x y < <(probe where "$1"); probe pixel "
 window_open() { xdotool search --name "^$1\$" >/dev/null 2>&1 && echo open || echo closed; }
 
 # A scene of four known colours along the top of the screen, 100 pixels each.
-"$WINELOADER" "$probe_exe" scene 0 0 400 100 FF0000 00FF00 0000FF FFFFFF >/dev/null 2>&1 &
-scene_pid=$!
-sleep 1
+show_scene 0 0 400 100 FF0000 00FF00 0000FF FFFFFF
 
 start_picker
 
