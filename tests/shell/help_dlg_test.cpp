@@ -69,7 +69,7 @@ TEST(HelpBox, ShowsTheSevenLinesInBlueArialOnGreyBlue) {
 }
 
 TEST(HelpBox, OpeningItManyTimesLeavesNoBrushOrFont) {
-    for (int i = 0; i < 50; ++i) {
+    for (int i = 0; i < 1000; ++i) {
         const HelpObjects objects = OpenHelp([](HWND) {});
         ASSERT_EQ(::GetObjectType(objects.brush), 0u) << "opening " << i;
         ASSERT_EQ(::GetObjectType(objects.font), 0u) << "opening " << i;

@@ -1,0 +1,146 @@
+// Long runs, bounded in count: the window neither leaks nor breaks.
+#include <random>
+#include <set>
+
+#include "menu_marks.h"
+#include "picker_window.h"
+#include "scene.h"
+
+// After windows.h, which it needs.
+#include <psapi.h>
+
+namespace huevane_test {
+namespace {
+
+SIZE_T WorkingSet() {
+    PROCESS_MEMORY_COUNTERS counters{};
+    counters.cb = sizeof counters;
+    ::GetProcessMemoryInfo(::GetCurrentProcess(), &counters, sizeof counters);
+    return counters.WorkingSetSize;
+}
+
+void ExpectInvariants(HWND window, const CPickerDlg& dlg, bool slotPressed) {
+    const UINT commands[] = {ID_OPTIONS_ZOOM, ID_OPTIONS_ONTOP, ID_OPTIONS_HOTKEYS, ID_HELP_ABOUT,
+                             ID_HELP_HELP,    ID_TIMER_START,   ID_TIMER_STOP,      ID_SCALE_2X,
+                             ID_SCALE_4X,     ID_SCALE_8X};
+    const huevane::PickerState& state = dlg.State();
+    for (std::size_t i = 0; i < std::size(commands); ++i) {
+        EXPECT_EQ(IsChecked(window, commands[i]), state.marks.IsChecked(huevane::kMenuItems[i]))
+            << commands[i];
+    }
+    EXPECT_EQ(IsChecked(window, ID_OPTIONS_ZOOM), state.m_bZoom == 1);
+    EXPECT_EQ(IsChecked(window, ID_TIMER_START), state.m_bSampling == 1);
+    EXPECT_NE(IsChecked(window, ID_TIMER_START), IsChecked(window, ID_TIMER_STOP));
+    const int slots[] = {IDC_SLOT1, IDC_SLOT2, IDC_SLOT3, IDC_SLOT4, IDC_SLOT5};
+    for (int k = 0; k < 5; ++k) {
+        EXPECT_EQ(::IsWindowEnabled(::GetDlgItem(window, slots[k])) != FALSE, state.m_nCaptured > k) << k + 1;
+    }
+    EXPECT_EQ(::IsWindowEnabled(::GetDlgItem(window, IDC_COPY)) != FALSE, slotPressed);
+    EXPECT_EQ((::GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0, state.m_bOnTop == 1);
+}
+
+using Endurance = PickerWindow;
+
+TEST_F(Endurance, TwentyThousandTicksLeaveOnePenAndNoGrowth) {
+    Scene scene({0, 0, 200, 200}, 100, RGB(10, 200, 30), RGB(40, 50, 220));
+    Run([](HWND window, CPickerDlg& dlg) {
+        Command(window, ID_TIMER_STOP);
+        ::SetCursorPos(100, 100);
+        const UINT scales[] = {ID_SCALE_2X, ID_SCALE_4X, ID_SCALE_8X};
+        std::set<HPEN> pens;
+        SIZE_T startSet = 0;
+        for (int tick = 0; tick < 20000; ++tick) {
+            if (tick % 1000 == 0) Command(window, scales[tick / 1000 % 3]);
+            ::SendMessageA(window, WM_TIMER, 1, 0);
+            pens.insert(dlg.CrossPen());
+            if (tick == 2000) startSet = WorkingSet();
+        }
+        const HPEN last = dlg.CrossPen();
+        for (HPEN pen : pens) {
+            if (pen != last) {
+                EXPECT_EQ(::GetObjectType(pen), 0u) << "a pen of an earlier tick is left";
+            }
+        }
+        EXPECT_EQ(::GetObjectType(last), static_cast<DWORD>(OBJ_PEN));
+        // The cross-hair is still drawn, in red, at the last scale.
+        HWND zoom = ::GetDlgItem(window, IDC_ZOOM);
+        RECT client{};
+        ::GetClientRect(zoom, &client);
+        const int cx = (client.right - client.left - 2) / 2;
+        EXPECT_EQ(ClientPixel(zoom, cx, client.bottom / 4), RGB(255, 0, 0));
+        const SIZE_T endSet = WorkingSet();
+        EXPECT_LE(endSet, startSet + 256 * 1024) << "working set grew from " << startSet << " to " << endSet;
+    });
+}
+
+TEST_F(Endurance, AStormOfFiftyThousandMessagesBreaksNoInvariant) {
+    Run([](HWND window, CPickerDlg& dlg) {
+        const unsigned seed = std::random_device{}();
+        SCOPED_TRACE(::testing::Message() << "seed " << seed);
+        std::mt19937 random(seed);
+        auto pick = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+        // Commands that open no modal dialog and do not close the window.
+        const UINT commands[] = {ID_OPTIONS_ZOOM, ID_OPTIONS_ONTOP, ID_OPTIONS_HOTKEYS, ID_TIMER_START,
+                                 ID_TIMER_STOP,   ID_SCALE_2X,      ID_SCALE_4X,        ID_SCALE_8X,
+                                 IDC_COPY,        IDC_SET_HOTKEY,   IDC_SLOT1,          IDC_SLOT2,
+                                 IDC_SLOT3,       IDC_SLOT4,        IDC_SLOT5};
+        bool slotPressed = false;
+        for (int message = 0; message < 50000; ++message) {
+            switch (pick(0, 7)) {
+                case 0:
+                case 1: {
+                    const UINT id = commands[pick(0, static_cast<int>(std::size(commands)) - 1)];
+                    // A disabled button cannot be pressed.
+                    HWND control = ::GetDlgItem(window, static_cast<int>(id));
+                    if (control && !::IsWindowEnabled(control)) break;
+                    if (id >= IDC_SLOT1 && id <= IDC_SLOT5) slotPressed = true;
+                    Command(window, id, control ? BN_CLICKED : 0);
+                    break;
+                }
+                case 2:
+                    Command(window, static_cast<UINT>(pick(0, 65535)), static_cast<UINT>(pick(0, 0x400)));
+                    break;
+                case 3:
+                    ::SendMessageA(::GetDlgItem(window, IDC_FORMAT), CB_SETCURSEL,
+                                   static_cast<WPARAM>(pick(-1, 2)), 0);
+                    Command(window, IDC_FORMAT, CBN_SELCHANGE);
+                    break;
+                case 4:
+                    ::SendMessageA(window, WM_HOTKEY, pick(0, 3) ? 12269 : static_cast<WPARAM>(random()), 0);
+                    break;
+                case 5:
+                    if (pick(0, 20) == 0) ::SendMessageA(window, WM_TIMER, static_cast<WPARAM>(random()), 0);
+                    break;
+                case 6: {
+                    // System commands that neither open the About box nor close or move the window.
+                    const WPARAM id =
+                        pick(0, 1) ? static_cast<WPARAM>(pick(0, 15)) : static_cast<WPARAM>(pick(32, 0xEFFF));
+                    ::SendMessageA(window, WM_SYSCOMMAND, id, 0);
+                    break;
+                }
+                case 7:
+                    ::SendMessageA(::GetDlgItem(window, IDC_HOTKEY), HKM_SETHOTKEY,
+                                   MAKEWORD(pick(0, 255), pick(0, 15)), 0);
+                    break;
+            }
+            if (message % 5000 == 0) {
+                ExpectInvariants(window, dlg, slotPressed);
+                PumpMessages();
+            }
+            if (::testing::Test::HasFailure()) FAIL() << "after message " << message;
+        }
+        ExpectInvariants(window, dlg, slotPressed);
+
+        // Still samples and captures.
+        Command(window, ID_TIMER_START);
+        HWND position = ::GetDlgItem(window, IDC_POSITION);
+        ::SetWindowTextA(position, "untouched");
+        PumpMessages(120);
+        EXPECT_NE(WindowText(position), "untouched");
+        EXPECT_EQ(::SendMessageA(window, WM_HOTKEY, 12269, 0), 0);
+        EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(window, IDC_SLOT1)));
+    });
+}
+
+}  // namespace
+}  // namespace huevane_test
