@@ -5,6 +5,12 @@
 
 namespace huevane {
 
+std::optional<Rect> ZoomSourceSquare(const PickerState& state, Point pointer) {
+    if (state.m_bZoom == 0) return std::nullopt;
+    return Rect{pointer.x - state.m_nZoomOffset, pointer.y - state.m_nZoomOffset, state.m_nZoomSize,
+                state.m_nZoomSize};
+}
+
 SampleDrawing OnSample(PickerState& state, COLORREF pixel) {
     SampleDrawing drawing{
         .liveText = std::nullopt, .previewColour = std::nullopt, .drawZoom = state.m_bZoom != 0};

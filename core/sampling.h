@@ -6,6 +6,7 @@
 #include <string>
 
 #include "colorref.h"
+#include "zoom_geometry.h"
 
 namespace huevane {
 
@@ -16,6 +17,11 @@ struct SampleDrawing {
     std::optional<COLORREF> previewColour;  // the colour to fill the preview with, if any
     bool drawZoom;                          // draw the zoom view at the preset in force
 };
+
+// The zoom source square round the pointer, to be read from the screen in
+// one go while zoom is on: the pointer's pixel lies inside it, at the zoom
+// offset from its top-left corner. Nothing while zoom is off.
+std::optional<Rect> ZoomSourceSquare(const PickerState& state, Point pointer);
 
 // A readable pixel becomes the current colour, shown as text in the format
 // in force and in the preview. An unreadable one (the platform's invalid

@@ -43,4 +43,11 @@ struct ZoomGeometry {
 ZoomGeometry ComputeZoomGeometry(Point pointer, int zoomOffset, int zoomSize, std::int32_t left,
                                  std::int32_t top, std::int32_t right, std::int32_t bottom);
 
+// Whether `inner` lies wholly inside `outer`.
+constexpr bool Contains(const Rect& outer, const Rect& inner) {
+    return inner.left >= outer.left && inner.top >= outer.top &&
+           inner.left + inner.width <= outer.left + outer.width &&
+           inner.top + inner.height <= outer.top + outer.height;
+}
+
 }  // namespace huevane

@@ -3,10 +3,13 @@
 // that they return.
 #pragma once
 
+#include <optional>
+
 #include "effects.h"
 #include "picker_state.h"
 #include "platform.h"
 #include "resource.h"
+#include "screen_square.h"
 #include "zoom_geometry.h"
 
 class CPickerDlg : public CDialog {
@@ -59,7 +62,9 @@ private:
     CWnd ControlWindow(huevane::Control control);
     // Flips the check mark of one item of the window's menu bar.
     void ToggleMenuCheck(int popup, int item);
-    void DrawZoomView(const CDC& screen, huevane::Point pointer);
+    COLORREF ReadPixel(const CDC& screen, huevane::Point pointer, const std::optional<huevane::Rect>& square,
+                       bool copied);
+    void DrawZoomView(bool copied, huevane::Point pointer);
     void PaintSwatches(const std::array<huevane::COLORREF, 5>& colours);
 
     CStatic m_swatch5;
@@ -85,4 +90,6 @@ private:
     huevane::PickerState m_state;
     CMenu m_menu;
     CPen m_crossPen;
+    // The zoom source square of the last tick, in memory.
+    ScreenSquare m_zoomSource;
 };

@@ -6,14 +6,25 @@
 #include "sampling.h"
 #include "zoom_geometry.h"
 
+namespace {
+
+huevane::Rect VirtualScreen() {
+    return {::GetSystemMetrics(SM_XVIRTUALSCREEN), ::GetSystemMetrics(SM_YVIRTUALSCREEN),
+            ::GetSystemMetrics(SM_CXVIRTUALSCREEN), ::GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+}
+
+}  // namespace
+
 void CPickerDlg::OnTimer(UINT_PTR) {
-    POINT pointer{0, 0};
-    ::GetCursorPos(&pointer);
+    POINT cursor{0, 0};
+    ::GetCursorPos(&cursor);
+    const huevane::Point pointer{cursor.x, cursor.y};
     m_position.SetWindowText(huevane::FormatPosition(pointer.x, pointer.y).c_str());
 
     CScreenDC screen;
-    const COLORREF pixel = screen.GetSafeHdc() ? ::GetPixel(screen, pointer.x, pointer.y) : CLR_INVALID;
-    const huevane::SampleDrawing drawing = huevane::OnSample(m_state, pixel);
+    const std::optional<huevane::Rect> square = huevane::ZoomSourceSquare(m_state, pointer);
+    const bool copied = square && screen.GetSafeHdc() && m_zoomSource.Copy(screen, *square);
+    const huevane::SampleDrawing drawing = huevane::OnSample(m_state, ReadPixel(screen, pointer, square, copied));
 
     if (drawing.liveText) m_liveValue.SetWindowText(drawing.liveText->c_str());
     if (drawing.previewColour) {
@@ -24,23 +35,35 @@ void CPickerDlg::OnTimer(UINT_PTR) {
             preview.FillSolidRect(client, *drawing.previewColour);
         }
     }
-    if (drawing.drawZoom) DrawZoomView(screen, {pointer.x, pointer.y});
+    if (drawing.drawZoom) DrawZoomView(copied, pointer);
     Default();
 }
 
-void CPickerDlg::DrawZoomView(const CDC& screen, huevane::Point pointer) {
+// With zoom on, the square already copied holds the pointer's pixel, so the
+// screen is read once. A square that reaches past the screen's edge is not
+// copied whole everywhere (Wine gives black for all of it), so there the
+// pixel is read from the screen itself.
+COLORREF CPickerDlg::ReadPixel(const CDC& screen, huevane::Point pointer, const std::optional<huevane::Rect>& square,
+                               bool copied) {
+    if (!screen.GetSafeHdc()) return CLR_INVALID;
+    if (copied && huevane::Contains(VirtualScreen(), *square)) {
+        return ::GetPixel(m_zoomSource.Picture(), pointer.x - square->left, pointer.y - square->top);
+    }
+    return ::GetPixel(screen, pointer.x, pointer.y);
+}
+
+void CPickerDlg::DrawZoomView(bool copied, huevane::Point pointer) {
     CWindowDC zoom(m_zoomView.m_hWnd);
     if (!zoom.GetSafeHdc()) return;
     RECT client{};
     m_zoomView.GetClientRect(&client);
-    const huevane::ZoomGeometry g =
-        huevane::ComputeZoomGeometry(pointer, m_state.m_nZoomOffset, m_state.m_nZoomSize, client.left,
-                                     client.top, client.right, client.bottom);
+    const huevane::ZoomGeometry g = huevane::ComputeZoomGeometry(
+        pointer, m_state.m_nZoomOffset, m_state.m_nZoomSize, client.left, client.top, client.right, client.bottom);
 
     zoom.SetStretchBltMode(COLORONCOLOR);
-    if (screen.GetSafeHdc()) {
+    if (copied) {
         ::StretchBlt(zoom, g.destination.left, g.destination.top, g.destination.width, g.destination.height,
-                     screen, g.source.left, g.source.top, g.source.width, g.source.height, SRCCOPY);
+                     m_zoomSource.Picture(), 0, 0, g.source.width, g.source.height, SRCCOPY);
     }
 
     // One cross-hair pen at a time: the last one goes before the next is made.

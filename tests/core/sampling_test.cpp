@@ -46,5 +46,25 @@ TEST(Sampling, ZoomOffDrawsNoZoomView) {
     EXPECT_FALSE(OnSample(state, 0).drawZoom);
 }
 
+TEST(Sampling, ReadsTheZoomSquareWithThePointersPixelInsideOnlyWhileZoomIsOn) {
+    PickerState state = StartedPicker();
+    EXPECT_EQ(ZoomSourceSquare(state, {100, 200}), (Rect{91, 191, 20, 20}));
+    OnScale2x(state);
+    const Rect square = *ZoomSourceSquare(state, {0, 0});
+    EXPECT_EQ(square, (Rect{-19, -19, 40, 40}));
+    EXPECT_TRUE(Contains(square, Rect{0, 0, 1, 1}));
+    OnOptionsZoom(state);
+    EXPECT_EQ(ZoomSourceSquare(state, {5, 5}), std::nullopt);
+}
+
+TEST(Sampling, SquaresAtTheScreensEdgeAreNotWithinIt) {
+    const Rect screen{0, 0, 1280, 1024};
+    EXPECT_TRUE(Contains(screen, Rect{0, 0, 20, 20}));
+    EXPECT_TRUE(Contains(screen, Rect{1260, 1004, 20, 20}));
+    EXPECT_FALSE(Contains(screen, Rect{-1, 0, 20, 20}));
+    EXPECT_FALSE(Contains(screen, Rect{1261, 0, 20, 20}));
+    EXPECT_FALSE(Contains(screen, Rect{0, 1005, 20, 20}));
+}
+
 }  // namespace
 }  // namespace huevane

@@ -1,0 +1,205 @@
+#include "process_bench.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+// After windows.h, which it needs.
+#include <psapi.h>
+
+#include "resource.h"
+
+namespace {
+
+constexpr char kMinimalTitle[] = "Minimal dialog";
+
+double Now() {
+    static LARGE_INTEGER frequency = [] {
+        LARGE_INTEGER f;
+        ::QueryPerformanceFrequency(&f);
+        return f;
+    }();
+    LARGE_INTEGER now;
+    ::QueryPerformanceCounter(&now);
+    return static_cast<double>(now.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
+}
+
+struct Process {
+    PROCESS_INFORMATION info{};
+    bool Start(const std::string& path, const std::string& arguments = "") {
+        std::string commandLine = "\"" + path + "\" " + arguments;
+        STARTUPINFOA startup{};
+        startup.cb = sizeof startup;
+        return ::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                                &info) != FALSE;
+    }
+    void End(HWND window) {
+        if (window) ::PostMessageA(window, WM_CLOSE, 0, 0);
+        if (::WaitForSingleObject(info.hProcess, 5000) != WAIT_OBJECT_0) ::TerminateProcess(info.hProcess, 1);
+        ::CloseHandle(info.hThread);
+        ::CloseHandle(info.hProcess);
+    }
+    double CpuMs() const {
+        FILETIME created, exited, kernel, user;
+        ::GetProcessTimes(info.hProcess, &created, &exited, &kernel, &user);
+        auto ms = [](FILETIME t) {
+            return static_cast<double>((static_cast<ULONGLONG>(t.dwHighDateTime) << 32) | t.dwLowDateTime) / 1e4;
+        };
+        return ms(kernel) + ms(user);
+    }
+    double WorkingSetKb() const {
+        PROCESS_MEMORY_COUNTERS counters{};
+        counters.cb = sizeof counters;
+        ::GetProcessMemoryInfo(info.hProcess, &counters, sizeof counters);
+        return static_cast<double>(counters.WorkingSetSize) / 1024.0;
+    }
+};
+
+std::string Text(HWND window) {
+    char text[64] = {};
+    ::SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+// Polls every millisecond until `ready` gives a window, at most 20 s.
+template <class Ready>
+HWND WaitFor(Ready ready) {
+    const double end = Now() + 20000;
+    while (Now() < end) {
+        if (HWND window = ready()) return window;
+        ::Sleep(1);
+    }
+    return nullptr;
+}
+
+HWND PickerWithLiveText() {
+    HWND window = ::FindWindowA("#32770", "Huevane");
+    return window && !Text(::GetDlgItem(window, IDC_LIVE_VALUE)).empty() ? window : nullptr;
+}
+
+HWND MinimalShown() {
+    HWND window = ::FindWindowA("#32770", kMinimalTitle);
+    return window && ::IsWindowVisible(window) ? window : nullptr;
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+void Row(const char* what, double huevane, double floor, const char* unit, double target) {
+    const double ratio = huevane / floor;
+    std::printf("%-34s %12.1f %12.1f %-4s %7.2f  %s %.2f\n", what, huevane, floor, unit, ratio,
+                ratio <= target ? "met, target <=" : "MISSED, target <=", target);
+}
+
+}  // namespace
+
+void BenchProcesses(const char* huevane, const char* bench, int ticks) {
+    std::printf("%-34s %12s %12s %-4s %7s\n", "process", "Huevane", "floor", "unit", "ratio");
+
+    // Start-up and footprint after start-up, alternating, five rounds each.
+    std::vector<double> pickerStart, minimalStart, pickerSet, minimalSet;
+    for (int round = 0; round < 5; ++round) {
+        Process picker;
+        double t0 = Now();
+        picker.Start(huevane);
+        HWND window = WaitFor(PickerWithLiveText);
+        pickerStart.push_back(Now() - t0);
+        ::Sleep(500);
+        pickerSet.push_back(picker.WorkingSetKb());
+        picker.End(window);
+
+        Process minimal;
+        t0 = Now();
+        minimal.Start(bench, "--empty-dialog");
+        window = WaitFor(MinimalShown);
+        minimalStart.push_back(Now() - t0);
+        ::Sleep(500);
+        minimalSet.push_back(minimal.WorkingSetKb());
+        minimal.End(window);
+    }
+    Row("start-up to the first live text", Median(pickerStart), Median(minimalStart), "ms", 1.5);
+    Row("working set after start-up", Median(pickerSet), Median(minimalSet), "KB", 1.25);
+
+    // CPU over 10 s of sampling with zoom on, against the floor at 40 a second.
+    Process picker;
+    picker.Start(huevane);
+    HWND window = WaitFor(PickerWithLiveText);
+    Process floorLoop;
+    floorLoop.Start(bench, "--floor-loop");
+    ::Sleep(1000);
+    const double pickerCpu0 = picker.CpuMs(), floorCpu0 = floorLoop.CpuMs();
+    ::Sleep(10000);
+    const double pickerShare = (picker.CpuMs() - pickerCpu0) / 100.0;
+    const double floorShare = (floorLoop.CpuMs() - floorCpu0) / 100.0;
+    floorLoop.End(nullptr);
+    Row("CPU over 10 s, % of one core", pickerShare, floorShare, "%", 1.5);
+
+    // Growth over many ticks: the timer stopped, ticks sent one by one.
+    ::SendMessageA(window, WM_COMMAND, ID_TIMER_STOP, 0);
+    const double before = picker.WorkingSetKb();
+    const double t0 = Now();
+    for (int tick = 0; tick < ticks; ++tick) ::SendMessageA(window, WM_TIMER, 1, 0);
+    const double seconds = (Now() - t0) / 1000.0;
+    const double after = picker.WorkingSetKb();
+    std::printf("%-34s %12.1f KB after start-up, %.1f KB after %d ticks (%.0f s): growth %.1f KB, %s\n",
+                "working set over many ticks", before, after, ticks, seconds, after - before,
+                after - before <= 256 ? "met, target <= 256 KB" : "MISSED, target <= 256 KB");
+    picker.End(window);
+}
+
+int FloorLoop() {
+    HDC screen = ::GetDC(nullptr);
+    HDC memory = ::CreateCompatibleDC(screen);
+    HBITMAP bitmap = ::CreateCompatibleBitmap(screen, 40, 40);
+    ::SelectObject(memory, bitmap);
+    ::ReleaseDC(nullptr, screen);
+    ::SetTimer(nullptr, 0, 25, nullptr);
+    MSG msg;
+    while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        if (msg.message != WM_TIMER) continue;
+        POINT at{0, 0};
+        ::GetCursorPos(&at);
+        HDC tick = ::GetDCEx(nullptr, nullptr, 0);
+        ::BitBlt(memory, 0, 0, 20, 20, tick, at.x - 9, at.y - 9, SRCCOPY);
+        ::ReleaseDC(nullptr, tick);
+    }
+    return 0;
+}
+
+namespace {
+
+INT_PTR CALLBACK MinimalProc(HWND window, UINT message, WPARAM wParam, LPARAM) {
+    if (message == WM_INITDIALOG) return TRUE;
+    if (message == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
+        ::EndDialog(window, 0);
+        return TRUE;
+    }
+    if (message == WM_CLOSE) {
+        ::EndDialog(window, 0);
+        return TRUE;
+    }
+    return FALSE;
+}
+
+}  // namespace
+
+int EmptyDialog() {
+    // An in-memory template: a visible captioned popup of the main window's size.
+    alignas(DWORD) WORD buffer[64] = {};
+    auto* dialog = reinterpret_cast<DLGTEMPLATE*>(buffer);
+    dialog->style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE | DS_MODALFRAME | DS_CENTER;
+    dialog->cx = 132;
+    dialog->cy = 196;
+    WORD* tail = reinterpret_cast<WORD*>(dialog + 1);
+    *tail++ = 0;  // no menu
+    *tail++ = 0;  // the default class
+    for (const char* c = kMinimalTitle; *c; ++c) *tail++ = static_cast<WORD>(*c);
+    *tail++ = 0;
+    ::DialogBoxIndirectParamA(::GetModuleHandleA(nullptr), dialog, nullptr, &MinimalProc, 0);
+    return 0;
+}

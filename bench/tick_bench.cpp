@@ -1,0 +1,108 @@
+// The tick against its floor: the one read of the screen that a tick cannot
+// avoid, timed alone in the same run, alternating with the real tick.
+#include "tick_bench.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+#include "dialog_harness.h"
+#include "picker_dlg.h"
+
+namespace {
+
+double Microseconds(LARGE_INTEGER from, LARGE_INTEGER to) {
+    static const double frequency = [] {
+        LARGE_INTEGER f;
+        ::QueryPerformanceFrequency(&f);
+        return static_cast<double>(f.QuadPart);
+    }();
+    return static_cast<double>(to.QuadPart - from.QuadPart) * 1e6 / frequency;
+}
+
+struct Spread {
+    double median;
+    double p99;
+};
+
+Spread SpreadOf(std::vector<double> samples) {
+    std::sort(samples.begin(), samples.end());
+    return {samples[samples.size() / 2], samples[samples.size() * 99 / 100]};
+}
+
+// The floor: with zoom on, the source square copied from the screen into
+// memory; with zoom off, the one pixel.
+class Floor {
+public:
+    explicit Floor(int side) : side_(side) {
+        HDC screen = ::GetDC(nullptr);
+        memory_ = ::CreateCompatibleDC(screen);
+        bitmap_ = ::CreateCompatibleBitmap(screen, 40, 40);
+        old_ = ::SelectObject(memory_, bitmap_);
+        ::ReleaseDC(nullptr, screen);
+    }
+    ~Floor() {
+        ::SelectObject(memory_, old_);
+        ::DeleteObject(bitmap_);
+        ::DeleteDC(memory_);
+    }
+    void Read(POINT at) const {
+        HDC screen = ::GetDCEx(nullptr, nullptr, 0);
+        if (side_) {
+            ::BitBlt(memory_, 0, 0, side_, side_, screen, at.x - side_ / 2, at.y - side_ / 2, SRCCOPY);
+        } else {
+            ::GetPixel(screen, at.x, at.y);
+        }
+        ::ReleaseDC(nullptr, screen);
+    }
+
+private:
+    int side_;
+    HDC memory_;
+    HBITMAP bitmap_;
+    HGDIOBJ old_;
+};
+
+}  // namespace
+
+void BenchTick(int rounds) {
+    struct Case {
+        const char* name;
+        UINT scale;
+        bool zoom;
+        int side;
+    };
+    const Case cases[] = {{"zoom on, 2X", ID_SCALE_2X, true, 40},
+                          {"zoom on, 4X", ID_SCALE_4X, true, 20},
+                          {"zoom on, 8X", ID_SCALE_8X, true, 10},
+                          {"zoom off", ID_SCALE_4X, false, 0}};
+    std::printf("%-14s %12s %12s %12s %12s %8s\n", "tick", "median us", "p99 us", "floor med", "floor p99",
+                "ratio");
+    CPickerDlg dlg;
+    AfxGetApp()->m_pMainWnd = &dlg;
+    huevane_test::RunInDialog(dlg, [&](HWND window) {
+        huevane_test::Command(window, ID_TIMER_STOP);
+        ::SetCursorPos(300, 300);
+        for (const Case& c : cases) {
+            huevane_test::Command(window, c.scale);
+            if (c.zoom != (dlg.State().m_bZoom == 1)) huevane_test::Command(window, ID_OPTIONS_ZOOM);
+            const Floor floor(c.side);
+            std::vector<double> ticks, floors;
+            POINT at{300, 300};
+            for (int round = 0; round < rounds; ++round) {
+                LARGE_INTEGER t0, t1, t2;
+                ::QueryPerformanceCounter(&t0);
+                ::SendMessageA(window, WM_TIMER, 1, 0);
+                ::QueryPerformanceCounter(&t1);
+                floor.Read(at);
+                ::QueryPerformanceCounter(&t2);
+                ticks.push_back(Microseconds(t0, t1));
+                floors.push_back(Microseconds(t1, t2));
+            }
+            const Spread tick = SpreadOf(ticks), base = SpreadOf(floors);
+            std::printf("%-14s %12.1f %12.1f %12.1f %12.1f %8.2f\n", c.name, tick.median, tick.p99, base.median,
+                        base.p99, tick.median / base.median);
+        }
+    });
+    AfxGetApp()->m_pMainWnd = nullptr;
+}
