@@ -33,22 +33,14 @@ struct Process {
         std::string commandLine = "\"" + path + "\" " + arguments;
         STARTUPINFOA startup{};
         startup.cb = sizeof startup;
-        return ::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                                &info) != FALSE;
+        return ::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                                &startup, &info) != FALSE;
     }
     void End(HWND window) {
         if (window) ::PostMessageA(window, WM_CLOSE, 0, 0);
         if (::WaitForSingleObject(info.hProcess, 5000) != WAIT_OBJECT_0) ::TerminateProcess(info.hProcess, 1);
         ::CloseHandle(info.hThread);
         ::CloseHandle(info.hProcess);
-    }
-    double CpuMs() const {
-        FILETIME created, exited, kernel, user;
-        ::GetProcessTimes(info.hProcess, &created, &exited, &kernel, &user);
-        auto ms = [](FILETIME t) {
-            return static_cast<double>((static_cast<ULONGLONG>(t.dwHighDateTime) << 32) | t.dwLowDateTime) / 1e4;
-        };
-        return ms(kernel) + ms(user);
     }
     double WorkingSetKb() const {
         PROCESS_MEMORY_COUNTERS counters{};
@@ -125,19 +117,9 @@ void BenchProcesses(const char* huevane, const char* bench, int ticks) {
     Row("start-up to the first live text", Median(pickerStart), Median(minimalStart), "ms", 1.5);
     Row("working set after start-up", Median(pickerSet), Median(minimalSet), "KB", 1.25);
 
-    // CPU over 10 s of sampling with zoom on, against the floor at 40 a second.
     Process picker;
     picker.Start(huevane);
     HWND window = WaitFor(PickerWithLiveText);
-    Process floorLoop;
-    floorLoop.Start(bench, "--floor-loop");
-    ::Sleep(1000);
-    const double pickerCpu0 = picker.CpuMs(), floorCpu0 = floorLoop.CpuMs();
-    ::Sleep(10000);
-    const double pickerShare = (picker.CpuMs() - pickerCpu0) / 100.0;
-    const double floorShare = (floorLoop.CpuMs() - floorCpu0) / 100.0;
-    floorLoop.End(nullptr);
-    Row("CPU over 10 s, % of one core", pickerShare, floorShare, "%", 1.5);
 
     // Growth over many ticks: the timer stopped, ticks sent one by one.
     ::SendMessageA(window, WM_COMMAND, ID_TIMER_STOP, 0);

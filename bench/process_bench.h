@@ -1,7 +1,7 @@
 #pragma once
 
-// Start-up, CPU while sampling and footprint of the real program, each
-// against a minimal program of the same kind started the same way.
+// Start-up and footprint of the real program, each against a minimal
+// program of the same kind started the same way.
 void BenchProcesses(const char* huevane, const char* bench, int ticks);
 
 // The floor's own process: the screen read alone, 40 times a second.

@@ -1,6 +1,9 @@
 // The sampling tick and the swatches: direct drawing into the static
 // controls, outside any paint cycle. Nothing drawn here is remembered; a
 // repaint blanks it until the next tick or capture.
+#include <algorithm>
+#include <string>
+
 #include "picker_dlg.h"
 #include "readout_format.h"
 #include "sampling.h"
@@ -8,9 +11,13 @@
 
 namespace {
 
-huevane::Rect VirtualScreen() {
-    return {::GetSystemMetrics(SM_XVIRTUALSCREEN), ::GetSystemMetrics(SM_YVIRTUALSCREEN),
-            ::GetSystemMetrics(SM_CXVIRTUALSCREEN), ::GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+// Writing a window text costs a repaint; the same text is not written again.
+void ShowText(CWnd& control, const std::string& text) {
+    char shown[32];
+    const int length = ::GetWindowTextA(control.m_hWnd, shown, sizeof shown);
+    if (text.compare(0, std::string::npos, shown, static_cast<std::size_t>(std::max(length, 0))) != 0) {
+        control.SetWindowText(text.c_str());
+    }
 }
 
 }  // namespace
@@ -19,14 +26,15 @@ void CPickerDlg::OnTimer(UINT_PTR) {
     POINT cursor{0, 0};
     ::GetCursorPos(&cursor);
     const huevane::Point pointer{cursor.x, cursor.y};
-    m_position.SetWindowText(huevane::FormatPosition(pointer.x, pointer.y).c_str());
+    ShowText(m_position, huevane::FormatPosition(pointer.x, pointer.y));
 
     CScreenDC screen;
     const std::optional<huevane::Rect> square = huevane::ZoomSourceSquare(m_state, pointer);
     const bool copied = square && screen.GetSafeHdc() && m_zoomSource.Copy(screen, *square);
-    const huevane::SampleDrawing drawing = huevane::OnSample(m_state, ReadPixel(screen, pointer, square, copied));
+    const huevane::SampleDrawing drawing =
+        huevane::OnSample(m_state, ReadPixel(screen, pointer, square, copied));
 
-    if (drawing.liveText) m_liveValue.SetWindowText(drawing.liveText->c_str());
+    if (drawing.liveText) ShowText(m_liveValue, *drawing.liveText);
     if (drawing.previewColour) {
         CWindowDC preview(m_preview.m_hWnd);
         if (preview.GetSafeHdc()) {
@@ -43,10 +51,10 @@ void CPickerDlg::OnTimer(UINT_PTR) {
 // screen is read once. A square that reaches past the screen's edge is not
 // copied whole everywhere (Wine gives black for all of it), so there the
 // pixel is read from the screen itself.
-COLORREF CPickerDlg::ReadPixel(const CDC& screen, huevane::Point pointer, const std::optional<huevane::Rect>& square,
-                               bool copied) {
+COLORREF CPickerDlg::ReadPixel(const CDC& screen, huevane::Point pointer,
+                               const std::optional<huevane::Rect>& square, bool copied) {
     if (!screen.GetSafeHdc()) return CLR_INVALID;
-    if (copied && huevane::Contains(VirtualScreen(), *square)) {
+    if (copied && m_zoomSource.OnScreen()) {
         return ::GetPixel(m_zoomSource.Picture(), pointer.x - square->left, pointer.y - square->top);
     }
     return ::GetPixel(screen, pointer.x, pointer.y);
@@ -57,8 +65,9 @@ void CPickerDlg::DrawZoomView(bool copied, huevane::Point pointer) {
     if (!zoom.GetSafeHdc()) return;
     RECT client{};
     m_zoomView.GetClientRect(&client);
-    const huevane::ZoomGeometry g = huevane::ComputeZoomGeometry(
-        pointer, m_state.m_nZoomOffset, m_state.m_nZoomSize, client.left, client.top, client.right, client.bottom);
+    const huevane::ZoomGeometry g =
+        huevane::ComputeZoomGeometry(pointer, m_state.m_nZoomOffset, m_state.m_nZoomSize, client.left,
+                                     client.top, client.right, client.bottom);
 
     zoom.SetStretchBltMode(COLORONCOLOR);
     if (copied) {

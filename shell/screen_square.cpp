@@ -23,5 +23,12 @@ bool ScreenSquare::Copy(HDC screen, const huevane::Rect& source) {
         }
         m_hOldBitmap = ::SelectObject(m_hDC, m_hBitmap);
     }
-    return ::BitBlt(m_hDC, 0, 0, source.width, source.height, screen, source.left, source.top, SRCCOPY) != FALSE;
+    if (m_nCopiesSinceScreens-- <= 0) {
+        m_screens = {::GetSystemMetrics(SM_XVIRTUALSCREEN), ::GetSystemMetrics(SM_YVIRTUALSCREEN),
+                     ::GetSystemMetrics(SM_CXVIRTUALSCREEN), ::GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+        m_nCopiesSinceScreens = 1000 / static_cast<int>(huevane::kSamplePeriodMs);
+    }
+    m_bOnScreen = huevane::Contains(m_screens, source);
+    return ::BitBlt(m_hDC, 0, 0, source.width, source.height, screen, source.left, source.top, SRCCOPY) !=
+           FALSE;
 }
