@@ -164,6 +164,25 @@ TEST_F(Sampling, SwatchesShowTheHistoryAfterEachCapture) {
     });
 }
 
+TEST_F(Sampling, TicksFortyTimesASecond) {
+    Run([](HWND window, CPickerDlg&) {
+        HWND position = ::GetDlgItem(window, IDC_POSITION);
+        int ticks = 0;
+        const DWORD start = ::GetTickCount();
+        ::SetWindowTextA(position, "untouched");
+        while (::GetTickCount() - start < 1000) {
+            PumpMessages(1);
+            if (WindowText(position) != "untouched") {
+                ++ticks;
+                ::SetWindowTextA(position, "untouched");
+            }
+        }
+        // Every 25 ms; a busy machine may delay a few.
+        EXPECT_GE(ticks, 30);
+        EXPECT_LE(ticks, 42);
+    });
+}
+
 TEST_F(Sampling, GoesOnBehindTheAboutAndHelpBoxes) {
     Run([](HWND window, CPickerDlg&) {
         for (UINT command : {ID_HELP_ABOUT, ID_HELP_HELP}) {
