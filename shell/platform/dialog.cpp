@@ -54,6 +54,8 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM, LPARAM l
 
 LRESULT CALLBACK CDialog::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* self = reinterpret_cast<CDialog*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
+    // Once the object has let go of its window, the dialog's own handling.
+    if (!self) return ::DefDlgProcA(window, message, wParam, lParam);
     if (message == WM_NCDESTROY) {
         const LRESULT result = ::CallWindowProcA(self->m_defaultProc, window, message, wParam, lParam);
         ::SetWindowLongPtrA(window, GWLP_USERDATA, 0);
