@@ -26,6 +26,12 @@ namespace {
 
 HWND MainWindow() { return ::FindWindowA("#32770", "Huevane"); }
 
+// The main window's control with that identifier, or none.
+HWND MainControl(int id) {
+    HWND main = MainWindow();
+    return main ? ::GetDlgItem(main, id) : nullptr;
+}
+
 std::string Text(HWND window) {
     char text[512] = {};
     ::SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
@@ -48,8 +54,7 @@ int Texts() {
 
 // The control's client area on the screen: left top right bottom.
 int ClientRect(int id) {
-    HWND main = MainWindow();
-    HWND control = main ? ::GetDlgItem(main, id) : nullptr;
+    HWND control = MainControl(id);
     if (!control) return 1;
     RECT rect{};
     ::GetClientRect(control, &rect);
@@ -59,8 +64,7 @@ int ClientRect(int id) {
 }
 
 int Where(int id) {
-    HWND main = MainWindow();
-    HWND control = main ? ::GetDlgItem(main, id) : nullptr;
+    HWND control = MainControl(id);
     if (!control) return 1;
     RECT rect{};
     ::GetWindowRect(control, &rect);
@@ -119,10 +123,15 @@ int Pixel(int x, int y) {
     return 0;
 }
 
-BOOL CALLBACK CountMain(HWND window, LPARAM count) {
+// Whether a top-level window is one of the program's main windows.
+bool IsMainWindow(HWND window) {
     char className[16] = {};
     ::GetClassNameA(window, className, sizeof className);
-    if (std::string(className) == "#32770" && Text(window) == "Huevane") ++*reinterpret_cast<int*>(count);
+    return std::string(className) == "#32770" && Text(window) == "Huevane";
+}
+
+BOOL CALLBACK CountMain(HWND window, LPARAM count) {
+    if (IsMainWindow(window)) ++*reinterpret_cast<int*>(count);
     return TRUE;
 }
 
@@ -135,9 +144,7 @@ int Windows() {
 
 // The numbered buttons' enabled states of every main window, one line each.
 BOOL CALLBACK PrintEnabled(HWND window, LPARAM) {
-    char className[16] = {};
-    ::GetClassNameA(window, className, sizeof className);
-    if (std::string(className) != "#32770" || Text(window) != "Huevane") return TRUE;
+    if (!IsMainWindow(window)) return TRUE;
     for (int id : {IDC_SLOT1, IDC_SLOT2, IDC_SLOT3, IDC_SLOT4, IDC_SLOT5}) {
         std::printf("%d", ::IsWindowEnabled(::GetDlgItem(window, id)) ? 1 : 0);
     }

@@ -2,7 +2,6 @@
 #include <random>
 #include <set>
 
-#include "menu_marks.h"
 #include "picker_window.h"
 #include "scene.h"
 
@@ -20,14 +19,8 @@ SIZE_T WorkingSet() {
 }
 
 void ExpectInvariants(HWND window, const CPickerDlg& dlg, bool slotPressed) {
-    const UINT commands[] = {ID_OPTIONS_ZOOM, ID_OPTIONS_ONTOP, ID_OPTIONS_HOTKEYS, ID_HELP_ABOUT,
-                             ID_HELP_HELP,    ID_TIMER_START,   ID_TIMER_STOP,      ID_SCALE_2X,
-                             ID_SCALE_4X,     ID_SCALE_8X};
     const huevane::PickerState& state = dlg.State();
-    for (std::size_t i = 0; i < std::size(commands); ++i) {
-        EXPECT_EQ(IsChecked(window, commands[i]), state.marks.IsChecked(huevane::kMenuItems[i]))
-            << commands[i];
-    }
+    ExpectMenuAgreesWithRules(window, dlg);
     EXPECT_EQ(IsChecked(window, ID_OPTIONS_ZOOM), state.m_bZoom == 1);
     EXPECT_EQ(IsChecked(window, ID_TIMER_START), state.m_bSampling == 1);
     EXPECT_NE(IsChecked(window, ID_TIMER_START), IsChecked(window, ID_TIMER_STOP));
@@ -36,7 +29,7 @@ void ExpectInvariants(HWND window, const CPickerDlg& dlg, bool slotPressed) {
         EXPECT_EQ(::IsWindowEnabled(::GetDlgItem(window, slots[k])) != FALSE, state.m_nCaptured > k) << k + 1;
     }
     EXPECT_EQ(::IsWindowEnabled(::GetDlgItem(window, IDC_COPY)) != FALSE, slotPressed);
-    EXPECT_EQ((::GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0, state.m_bOnTop == 1);
+    EXPECT_EQ(IsTopmost(window), state.m_bOnTop == 1);
 }
 
 using Endurance = PickerWindow;
@@ -133,10 +126,7 @@ TEST_F(Endurance, AStormOfFiftyThousandMessagesBreaksNoInvariant) {
 
         // Still samples and captures.
         Command(window, ID_TIMER_START);
-        HWND position = ::GetDlgItem(window, IDC_POSITION);
-        ::SetWindowTextA(position, "untouched");
-        PumpMessages(120);
-        EXPECT_NE(WindowText(position), "untouched");
+        EXPECT_TRUE(TimerWritesPosition(window));
         EXPECT_EQ(::SendMessageA(window, WM_HOTKEY, 12269, 0), 0);
         EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(window, IDC_SLOT1)));
     });

@@ -1,32 +1,10 @@
 #include <random>
 
-#include "menu_marks.h"
 #include "picker_window.h"
 #include "readout_format.h"
 
 namespace huevane_test {
 namespace {
-
-constexpr UINT kMenuCommands[] = {ID_OPTIONS_ZOOM, ID_OPTIONS_ONTOP, ID_OPTIONS_HOTKEYS, ID_HELP_ABOUT,
-                                  ID_HELP_HELP,    ID_TIMER_START,   ID_TIMER_STOP,      ID_SCALE_2X,
-                                  ID_SCALE_4X,     ID_SCALE_8X};
-
-bool IsTopmost(HWND window) { return (::GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
-
-// Whether the sampling timer runs: every tick rewrites the position text.
-bool TimerWritesPosition(HWND window) {
-    HWND position = ::GetDlgItem(window, IDC_POSITION);
-    ::SetWindowTextA(position, "untouched");
-    PumpMessages(120);
-    return WindowText(position) != "untouched";
-}
-
-void ExpectMenuAgreesWithRules(HWND window, const CPickerDlg& dlg) {
-    for (std::size_t i = 0; i < std::size(kMenuCommands); ++i) {
-        EXPECT_EQ(IsChecked(window, kMenuCommands[i]), dlg.State().marks.IsChecked(huevane::kMenuItems[i]))
-            << "command " << kMenuCommands[i];
-    }
-}
 
 using PickerCommands = PickerWindow;
 

@@ -5,10 +5,6 @@
 namespace huevane_test {
 namespace {
 
-constexpr UINT kMenuCommands[] = {ID_OPTIONS_ZOOM, ID_OPTIONS_ONTOP, ID_OPTIONS_HOTKEYS, ID_HELP_ABOUT,
-                                  ID_HELP_HELP,    ID_TIMER_START,   ID_TIMER_STOP,      ID_SCALE_2X,
-                                  ID_SCALE_4X,     ID_SCALE_8X};
-
 std::vector<HWND> Children(HWND window) {
     std::vector<HWND> children;
     for (HWND child = ::GetWindow(window, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {

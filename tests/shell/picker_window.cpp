@@ -1,5 +1,7 @@
 #include "picker_window.h"
 
+#include "menu_marks.h"
+
 namespace huevane_test {
 
 bool CombinationIsFree(UINT modifiers, UINT virtualKey) {
@@ -8,6 +10,22 @@ bool CombinationIsFree(UINT modifiers, UINT virtualKey) {
     if (free) ::UnregisterHotKey(other, 1);
     ::DestroyWindow(other);
     return free;
+}
+
+bool IsTopmost(HWND window) { return (::GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
+
+bool TimerWritesPosition(HWND window) {
+    HWND position = ::GetDlgItem(window, IDC_POSITION);
+    ::SetWindowTextA(position, "untouched");
+    PumpMessages(120);
+    return WindowText(position) != "untouched";
+}
+
+void ExpectMenuAgreesWithRules(HWND window, const CPickerDlg& dlg) {
+    for (std::size_t i = 0; i < std::size(kMenuCommands); ++i) {
+        EXPECT_EQ(IsChecked(window, kMenuCommands[i]), dlg.State().marks.IsChecked(huevane::kMenuItems[i]))
+            << "command " << kMenuCommands[i];
+    }
 }
 
 }  // namespace huevane_test

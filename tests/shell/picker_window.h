@@ -22,8 +22,22 @@ protected:
     }
 };
 
+// The commands of the menu bar, in menu order: the same order as the rules'
+// table of marks.
+inline constexpr UINT kMenuCommands[] = {ID_OPTIONS_ZOOM, ID_OPTIONS_ONTOP, ID_OPTIONS_HOTKEYS, ID_HELP_ABOUT,
+                                         ID_HELP_HELP,    ID_TIMER_START,   ID_TIMER_STOP,      ID_SCALE_2X,
+                                         ID_SCALE_4X,     ID_SCALE_8X};
+
 // Whether another window could register this combination now: it cannot
 // while the main window holds it.
 bool CombinationIsFree(UINT modifiers, UINT virtualKey);
+
+bool IsTopmost(HWND window);
+
+// Whether the sampling timer runs: every tick rewrites the position text.
+bool TimerWritesPosition(HWND window);
+
+// Every mark of the real menu is the rules' mark.
+void ExpectMenuAgreesWithRules(HWND window, const CPickerDlg& dlg);
 
 }  // namespace huevane_test
