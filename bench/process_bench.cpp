@@ -10,6 +10,7 @@
 // After windows.h, which it needs.
 #include <psapi.h>
 
+#include "floor.h"
 #include "resource.h"
 
 namespace {
@@ -135,20 +136,14 @@ void BenchProcesses(const char* huevane, const char* bench, int ticks) {
 }
 
 int FloorLoop() {
-    HDC screen = ::GetDC(nullptr);
-    HDC memory = ::CreateCompatibleDC(screen);
-    HBITMAP bitmap = ::CreateCompatibleBitmap(screen, 40, 40);
-    ::SelectObject(memory, bitmap);
-    ::ReleaseDC(nullptr, screen);
+    const Floor floor(20);
     ::SetTimer(nullptr, 0, 25, nullptr);
     MSG msg;
     while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {
         if (msg.message != WM_TIMER) continue;
         POINT at{0, 0};
         ::GetCursorPos(&at);
-        HDC tick = ::GetDCEx(nullptr, nullptr, 0);
-        ::BitBlt(memory, 0, 0, 20, 20, tick, at.x - 9, at.y - 9, SRCCOPY);
-        ::ReleaseDC(nullptr, tick);
+        floor.Read(at);
     }
     return 0;
 }

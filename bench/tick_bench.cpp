@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "dialog_harness.h"
+#include "floor.h"
 #include "picker_dlg.h"
 
 namespace {
@@ -29,39 +30,6 @@ Spread SpreadOf(std::vector<double> samples) {
     std::sort(samples.begin(), samples.end());
     return {samples[samples.size() / 2], samples[samples.size() * 99 / 100]};
 }
-
-// The floor: with zoom on, the source square copied from the screen into
-// memory; with zoom off, the one pixel.
-class Floor {
-public:
-    explicit Floor(int side) : side_(side) {
-        HDC screen = ::GetDC(nullptr);
-        memory_ = ::CreateCompatibleDC(screen);
-        bitmap_ = ::CreateCompatibleBitmap(screen, 40, 40);
-        old_ = ::SelectObject(memory_, bitmap_);
-        ::ReleaseDC(nullptr, screen);
-    }
-    ~Floor() {
-        ::SelectObject(memory_, old_);
-        ::DeleteObject(bitmap_);
-        ::DeleteDC(memory_);
-    }
-    void Read(POINT at) const {
-        HDC screen = ::GetDCEx(nullptr, nullptr, 0);
-        if (side_) {
-            ::BitBlt(memory_, 0, 0, side_, side_, screen, at.x - side_ / 2, at.y - side_ / 2, SRCCOPY);
-        } else {
-            ::GetPixel(screen, at.x, at.y);
-        }
-        ::ReleaseDC(nullptr, screen);
-    }
-
-private:
-    int side_;
-    HDC memory_;
-    HBITMAP bitmap_;
-    HGDIOBJ old_;
-};
 
 }  // namespace
 
