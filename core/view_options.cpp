@@ -18,20 +18,6 @@ const ScalePreset* PresetInForce(const PickerState& state) {
     return nullptr;
 }
 
-// The chosen preset's mark is toggled first, then that of the preset it
-// replaces; choosing the preset in force changes no mark.
-Effects ChooseScale(PickerState& state, const ScalePreset& chosen) {
-    Effects effects;
-    const ScalePreset* inForce = PresetInForce(state);
-    if (inForce != &chosen) {
-        ToggleMenuCheck(state, chosen.item, effects);
-        if (inForce) ToggleMenuCheck(state, inForce->item, effects);
-    }
-    state.m_nZoomOffset = chosen.offset;
-    state.m_nZoomSize = chosen.size;
-    return effects;
-}
-
 }  // namespace
 
 Effects OnOptionsZoom(PickerState& state) {
@@ -66,9 +52,21 @@ Effects OnTimerStop(PickerState& state) {
     return effects;
 }
 
-Effects OnScale2x(PickerState& state) { return ChooseScale(state, kScalePresets[0]); }
-Effects OnScale4x(PickerState& state) { return ChooseScale(state, kScalePresets[1]); }
-Effects OnScale8x(PickerState& state) { return ChooseScale(state, kScalePresets[2]); }
+Effects ChooseScale(PickerState& state, const ScalePreset& chosen) {
+    Effects effects;
+    const ScalePreset* inForce = PresetInForce(state);
+    if (!inForce || *inForce != chosen) {
+        ToggleMenuCheck(state, chosen.item, effects);
+        if (inForce) ToggleMenuCheck(state, inForce->item, effects);
+    }
+    state.m_nZoomOffset = chosen.offset;
+    state.m_nZoomSize = chosen.size;
+    return effects;
+}
+
+Effects OnScale2x(PickerState& state) { return ChooseScale(state, kScale2x); }
+Effects OnScale4x(PickerState& state) { return ChooseScale(state, kScale4x); }
+Effects OnScale8x(PickerState& state) { return ChooseScale(state, kScale8x); }
 
 Effects ViewOptionsStartUp(PickerState& state) {
     Effects effects;

@@ -24,6 +24,8 @@ struct ScalePreset {
     int offset;
     int size;
     MenuItem item;
+
+    friend constexpr bool operator==(const ScalePreset&, const ScalePreset&) = default;
 };
 
 inline constexpr ScalePreset kScale2x{19, 40, kScale2xItem};
@@ -38,6 +40,9 @@ Effects OnTimerStop(PickerState& state);
 Effects OnScale2x(PickerState& state);
 Effects OnScale4x(PickerState& state);
 Effects OnScale8x(PickerState& state);
+// The Scale commands: the chosen preset's mark is toggled first, then that of
+// the preset it replaces; choosing the preset in force changes no mark.
+Effects ChooseScale(PickerState& state, const ScalePreset& chosen);
 
 // Start-up of the switches and their marks, then sampling started. The
 // preset is set later, by ScalePresetStartUp: the first tick comes only

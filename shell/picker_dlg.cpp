@@ -121,6 +121,9 @@ void CPickerDlg::OnCopy() { CarryOut(huevane::OnCopy()); }
 void CPickerDlg::OnDestroy() {
     CDialog::OnDestroy();
     KillTimer(huevane::kSampleTimerId);
+    // Taken off the window first: a window frees the menu it still holds
+    // when it is destroyed, which would free this handle a second time.
+    SetMenu(nullptr);
     m_menu.DestroyMenu();
     CarryOut(huevane::ReleaseHotKeyOnDestroy());
 }

@@ -62,8 +62,8 @@ private:
     CWnd ControlWindow(huevane::Control control);
     // Flips the check mark of one item of the window's menu bar.
     void ToggleMenuCheck(int popup, int item);
-    COLORREF ReadPixel(const CDC& screen, huevane::Point pointer, const std::optional<huevane::Rect>& square,
-                       bool copied);
+    huevane::COLORREF ReadPixel(const CDC& screen, huevane::Point pointer,
+                                const std::optional<huevane::Rect>& square, bool copied);
     void DrawZoomView(bool copied, huevane::Point pointer);
     void PaintSwatches(const std::array<huevane::COLORREF, 5>& colours);
 

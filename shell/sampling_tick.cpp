@@ -51,9 +51,9 @@ void CPickerDlg::OnTimer(UINT_PTR) {
 // screen is read once. A square that reaches past the screen's edge is not
 // copied whole everywhere (Wine gives black for all of it), so there the
 // pixel is read from the screen itself.
-COLORREF CPickerDlg::ReadPixel(const CDC& screen, huevane::Point pointer,
-                               const std::optional<huevane::Rect>& square, bool copied) {
-    if (!screen.GetSafeHdc()) return CLR_INVALID;
+huevane::COLORREF CPickerDlg::ReadPixel(const CDC& screen, huevane::Point pointer,
+                                        const std::optional<huevane::Rect>& square, bool copied) {
+    if (!screen.GetSafeHdc()) return huevane::kInvalidColour;
     if (copied && m_zoomSource.OnScreen()) {
         return ::GetPixel(m_zoomSource.Picture(), pointer.x - square->left, pointer.y - square->top);
     }

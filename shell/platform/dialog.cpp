@@ -36,17 +36,22 @@ LRESULT CDialog::Default() {
     return ::CallWindowProcA(m_defaultProc, m_hWnd, m_current.message, m_current.wParam, m_current.lParam);
 }
 
-// Only WM_INITDIALOG is handled here: it binds the object to its window and
-// takes the window's messages into WindowProc, which hands what it does not
-// handle back to the dialog's own procedure and so to this one.
-INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM, LPARAM lParam) {
-    if (message != WM_INITDIALOG) return FALSE;
+// Only the first WM_INITDIALOG is handled here: it binds the object to its
+// window and takes the window's messages into WindowProc, which hands what it
+// does not handle back to the dialog's own procedure and so to this one. A
+// window already bound keeps its binding: subclassing it again would make
+// WindowProc its own default procedure.
+INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != WM_INITDIALOG || ::GetWindowLongPtrA(window, GWLP_USERDATA) != 0) return FALSE;
     auto* self = reinterpret_cast<CDialog*>(lParam);
     self->m_hWnd = window;
     ::SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    // Through a WNDPROC first, so that a procedure of the wrong calling
+    // convention does not compile.
+    const WNDPROC windowProc = &WindowProc;
     self->m_defaultProc = reinterpret_cast<WNDPROC>(
-        ::SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WindowProc)));
-    self->m_current = {message, 0, lParam};
+        ::SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(windowProc)));
+    self->m_current = {message, wParam, lParam};
     const BOOL result = self->OnInitDialog();
     self->CentreOverOwner();
     return result;

@@ -1,7 +1,7 @@
-// CMenu: owns one menu and destroys it; movable, not copyable. A menu set on
-// a window belongs to that window's life: DestroyMenu before the window goes
-// would leave the window with a dead menu, so the owner destroys it when the
-// window is destroyed.
+// CMenu: owns one menu and destroys it; movable, not copyable. A window
+// destroys the menu set on it when the window itself is destroyed, so an
+// owner that destroys its menu first takes it off the window (SetMenu with
+// no menu); otherwise the same handle would be freed twice.
 #pragma once
 
 #include <windows.h>
@@ -15,6 +15,13 @@ public:
     CMenu(const CMenu&) = delete;
     CMenu& operator=(const CMenu&) = delete;
     CMenu(CMenu&& other) noexcept : m_hMenu(std::exchange(other.m_hMenu, nullptr)) {}
+    CMenu& operator=(CMenu&& other) noexcept {
+        if (this != &other) {
+            DestroyMenu();
+            m_hMenu = std::exchange(other.m_hMenu, nullptr);
+        }
+        return *this;
+    }
 
     // Takes ownership of `menu`, destroying the one held before.
     void Attach(HMENU menu) {

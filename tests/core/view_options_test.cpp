@@ -98,5 +98,16 @@ TEST(Scale, EveryChoiceFromEveryPresetTogglesTheRightMarksInOrder) {
     }
 }
 
+// A preset is known by its values, wherever the caller keeps its copy.
+TEST(Scale, APresetEqualToTheOneInForceChangesNoMark) {
+    PickerState state = StartedPicker();
+    const ScalePreset copyOf4x = kScale4x;
+    EXPECT_EQ(ChooseScale(state, copyOf4x), Effects{});
+    const ScalePreset copyOf8x = kScale8x;
+    EXPECT_EQ(ChooseScale(state, copyOf8x),
+              (Effects{ToggleMenuMark{kScale8xItem}, ToggleMenuMark{kScale4xItem}}));
+    EXPECT_EQ(ChooseScale(state, copyOf8x), Effects{});
+}
+
 }  // namespace
 }  // namespace huevane

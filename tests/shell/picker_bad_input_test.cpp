@@ -21,6 +21,27 @@ TEST_F(PickerBadInput, UnknownCommandsAndNotificationsChangeNothing) {
     });
 }
 
+// A dialog gets WM_INITDIALOG once; a second one, with its own object or
+// with nonsense, must neither start the window again nor take over its
+// messages a second time.
+TEST_F(PickerBadInput, ARepeatedInitDialogChangesNothing) {
+    Run([](HWND window, CPickerDlg& dlg) {
+        Command(window, ID_OPTIONS_ZOOM);
+        const huevane::PickerState before = dlg.State();
+        const LONG_PTR procedure = ::GetWindowLongPtrA(window, GWLP_WNDPROC);
+        for (LPARAM lParam : {reinterpret_cast<LPARAM>(&dlg), LPARAM{0}, LPARAM{0x1234}}) {
+            ::SendMessageA(window, WM_INITDIALOG, 0, lParam);
+            EXPECT_EQ(::GetWindowLongPtrA(window, GWLP_WNDPROC), procedure);
+        }
+        EXPECT_EQ(dlg.State().marks, before.marks);
+        EXPECT_EQ(dlg.State().m_bZoom, 0);
+        // Messages still reach the handlers once, and the platform's defaults.
+        Command(window, ID_OPTIONS_ZOOM);
+        EXPECT_EQ(dlg.State().m_bZoom, 1);
+        EXPECT_EQ(WindowText(window), "Huevane");
+    });
+}
+
 TEST_F(PickerBadInput, SystemCommandsSixteenToThirtyOneOpenAboutAndOthersGetDefaults) {
     Run([](HWND window, CPickerDlg&) {
         for (UINT id = 16; id <= 31; ++id) {

@@ -144,5 +144,39 @@ TEST_F(PickerStartUp, ReleasesTheHotKeyAndEndsOnEveryWayOfClosing) {
     }
 }
 
+// What the window still holds when its own destruction runs: a menu left on
+// it would be freed by the platform after the dialog freed it already.
+struct Destruction {
+    HWND window = nullptr;
+    HMENU menuAtNcDestroy = nullptr;
+    bool seen = false;
+};
+Destruction destruction;
+
+LRESULT CALLBACK WatchDestruction(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && call->hwnd == destruction.window && call->message == WM_NCDESTROY) {
+        destruction.menuAtNcDestroy = ::GetMenu(call->hwnd);
+        destruction.seen = true;
+    }
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+TEST_F(PickerStartUp, DestroysItsMenuOnceHavingTakenItOffTheWindow) {
+    HMENU menu = nullptr;
+    HHOOK hook = ::SetWindowsHookExA(WH_CALLWNDPROC, &WatchDestruction, nullptr, ::GetCurrentThreadId());
+    ASSERT_NE(hook, nullptr);
+    destruction = {};
+    Run([&](HWND window, CPickerDlg&) {
+        destruction.window = window;
+        menu = ::GetMenu(window);
+    });
+    ::UnhookWindowsHookEx(hook);
+    ASSERT_NE(menu, nullptr);
+    EXPECT_TRUE(destruction.seen);
+    EXPECT_EQ(destruction.menuAtNcDestroy, nullptr);
+    EXPECT_FALSE(::IsMenu(menu));
+}
+
 }  // namespace
 }  // namespace huevane_test
