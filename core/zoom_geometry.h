@@ -2,7 +2,9 @@
 // its stretched copy goes in the view, and where the cross-hair is drawn.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
+#include <optional>
 
 namespace huevane {
 
@@ -43,11 +45,18 @@ struct ZoomGeometry {
 ZoomGeometry ComputeZoomGeometry(Point pointer, int zoomOffset, int zoomSize, std::int32_t left,
                                  std::int32_t top, std::int32_t right, std::int32_t bottom);
 
-// Whether `inner` lies wholly inside `outer`.
-constexpr bool Contains(const Rect& outer, const Rect& inner) {
-    return inner.left >= outer.left && inner.top >= outer.top &&
-           inner.left + inner.width <= outer.left + outer.width &&
-           inner.top + inner.height <= outer.top + outer.height;
+// The part of `a` that lies inside `b`; nothing when they do not overlap.
+// The screens can start left of or above (0, 0), so either may be negative.
+constexpr std::optional<Rect> Intersection(const Rect& a, const Rect& b) {
+    const std::int64_t left = std::max(a.left, b.left);
+    const std::int64_t top = std::max(a.top, b.top);
+    const std::int64_t right =
+        std::min<std::int64_t>(std::int64_t{a.left} + a.width, std::int64_t{b.left} + b.width);
+    const std::int64_t bottom =
+        std::min<std::int64_t>(std::int64_t{a.top} + a.height, std::int64_t{b.top} + b.height);
+    if (right <= left || bottom <= top) return std::nullopt;
+    return Rect{static_cast<std::int32_t>(left), static_cast<std::int32_t>(top),
+                static_cast<std::int32_t>(right - left), static_cast<std::int32_t>(bottom - top)};
 }
 
 }  // namespace huevane

@@ -3,8 +3,6 @@
 // that they return.
 #pragma once
 
-#include <optional>
-
 #include "effects.h"
 #include "picker_state.h"
 #include "platform.h"
@@ -62,8 +60,7 @@ private:
     CWnd ControlWindow(huevane::Control control);
     // Flips the check mark of one item of the window's menu bar.
     void ToggleMenuCheck(int popup, int item);
-    huevane::COLORREF ReadPixel(const CDC& screen, huevane::Point pointer,
-                                const std::optional<huevane::Rect>& square, bool copied);
+    huevane::COLORREF ReadPixel(const CDC& screen, huevane::Point pointer, bool copied);
     void DrawZoomView(bool copied, huevane::Point pointer);
     void PaintSwatches(const std::array<huevane::COLORREF, 5>& colours);
 

@@ -31,8 +31,7 @@ void CPickerDlg::OnTimer(UINT_PTR) {
     CScreenDC screen;
     const std::optional<huevane::Rect> square = huevane::ZoomSourceSquare(m_state, pointer);
     const bool copied = square && screen.GetSafeHdc() && m_zoomSource.Copy(screen, *square);
-    const huevane::SampleDrawing drawing =
-        huevane::OnSample(m_state, ReadPixel(screen, pointer, square, copied));
+    const huevane::SampleDrawing drawing = huevane::OnSample(m_state, ReadPixel(screen, pointer, copied));
 
     if (drawing.liveText) ShowText(m_liveValue, *drawing.liveText);
     if (drawing.previewColour) {
@@ -48,15 +47,10 @@ void CPickerDlg::OnTimer(UINT_PTR) {
 }
 
 // With zoom on, the square already copied holds the pointer's pixel, so the
-// screen is read once. A square that reaches past the screen's edge is not
-// copied whole everywhere (Wine gives black for all of it), so there the
-// pixel is read from the screen itself.
-huevane::COLORREF CPickerDlg::ReadPixel(const CDC& screen, huevane::Point pointer,
-                                        const std::optional<huevane::Rect>& square, bool copied) {
+// screen is read once.
+huevane::COLORREF CPickerDlg::ReadPixel(const CDC& screen, huevane::Point pointer, bool copied) {
     if (!screen.GetSafeHdc()) return huevane::kInvalidColour;
-    if (copied && m_zoomSource.OnScreen()) {
-        return ::GetPixel(m_zoomSource.Picture(), pointer.x - square->left, pointer.y - square->top);
-    }
+    if (copied) return m_zoomSource.Pixel(pointer);
     return ::GetPixel(screen, pointer.x, pointer.y);
 }
 

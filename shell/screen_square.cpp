@@ -28,7 +28,17 @@ bool ScreenSquare::Copy(HDC screen, const huevane::Rect& source) {
                      ::GetSystemMetrics(SM_CXVIRTUALSCREEN), ::GetSystemMetrics(SM_CYVIRTUALSCREEN)};
         m_nCopiesSinceScreens = 1000 / static_cast<int>(huevane::kSamplePeriodMs);
     }
-    m_bOnScreen = huevane::Contains(m_screens, source);
-    return ::BitBlt(m_hDC, 0, 0, source.width, source.height, screen, source.left, source.top, SRCCOPY) !=
-           FALSE;
+    m_source = source;
+    // A copy that reaches past the screens' edge is not the same everywhere
+    // (Wine gives black for all of it), so only the part on them is read.
+    const std::optional<huevane::Rect> onScreens = huevane::Intersection(source, m_screens);
+    if (onScreens != source) ::PatBlt(m_hDC, 0, 0, source.width, source.height, BLACKNESS);
+    if (!onScreens) return true;
+    return ::BitBlt(m_hDC, onScreens->left - source.left, onScreens->top - source.top, onScreens->width,
+                    onScreens->height, screen, onScreens->left, onScreens->top, SRCCOPY) != FALSE;
+}
+
+huevane::COLORREF ScreenSquare::Pixel(huevane::Point point) const {
+    if (!huevane::Intersection({point.x, point.y, 1, 1}, m_screens)) return huevane::kInvalidColour;
+    return ::GetPixel(m_hDC, point.x - m_source.left, point.y - m_source.top);
 }

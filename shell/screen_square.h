@@ -1,8 +1,10 @@
 // ScreenSquare: the zoom source square, copied from the screen into memory in
 // one read, so that the colour under the pointer and the magnified picture
-// come from the same instant. Owns its memory device context and bitmap.
+// come from the same instant. Near an edge only the part on the screens is
+// read and the rest is black. Owns its memory device context and bitmap.
 #pragma once
 
+#include "colorref.h"
 #include "platform.h"
 #include "zoom_geometry.h"
 
@@ -18,14 +20,15 @@ public:
     bool Copy(HDC screen, const huevane::Rect& source);
     // The copy, with the square's top-left pixel at (0, 0).
     HDC Picture() const { return m_hDC; }
-    // Whether the last square copied lies wholly on the screens.
-    bool OnScreen() const { return m_bOnScreen; }
+    // The colour of a screen pixel inside the square last copied; the
+    // platform's invalid colour for one that lies on no screen.
+    huevane::COLORREF Pixel(huevane::Point point) const;
 
 private:
     HDC m_hDC = nullptr;
     HBITMAP m_hBitmap = nullptr;
     HGDIOBJ m_hOldBitmap = nullptr;
-    bool m_bOnScreen = false;
+    huevane::Rect m_source{};
     // The screens' bounds, asked for again once a second: the platform takes
     // longer to give them than to copy the square.
     huevane::Rect m_screens{};

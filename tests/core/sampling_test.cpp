@@ -52,18 +52,33 @@ TEST(Sampling, ReadsTheZoomSquareWithThePointersPixelInsideOnlyWhileZoomIsOn) {
     OnScale2x(state);
     const Rect square = *ZoomSourceSquare(state, {0, 0});
     EXPECT_EQ(square, (Rect{-19, -19, 40, 40}));
-    EXPECT_TRUE(Contains(square, Rect{0, 0, 1, 1}));
+    EXPECT_EQ(Intersection(square, Rect{0, 0, 1, 1}), (Rect{0, 0, 1, 1}));
     OnOptionsZoom(state);
     EXPECT_EQ(ZoomSourceSquare(state, {5, 5}), std::nullopt);
 }
 
-TEST(Sampling, SquaresAtTheScreensEdgeAreNotWithinIt) {
-    const Rect screen{0, 0, 1280, 1024};
-    EXPECT_TRUE(Contains(screen, Rect{0, 0, 20, 20}));
-    EXPECT_TRUE(Contains(screen, Rect{1260, 1004, 20, 20}));
-    EXPECT_FALSE(Contains(screen, Rect{-1, 0, 20, 20}));
-    EXPECT_FALSE(Contains(screen, Rect{1261, 0, 20, 20}));
-    EXPECT_FALSE(Contains(screen, Rect{0, 1005, 20, 20}));
+// Near an edge only the part of the square on the screens is read; the
+// screens may start at negative coordinates (a monitor left of the primary).
+TEST(Sampling, TheSquaresPartOnTheScreensIsWhatOverlaps) {
+    const Rect screens{-640, 0, 1920, 1024};
+    const struct {
+        Rect square;
+        std::optional<Rect> onScreens;
+    } rows[] = {
+        {{100, 100, 20, 20}, Rect{100, 100, 20, 20}},      // wholly inside
+        {{-649, -9, 20, 20}, Rect{-640, 0, 11, 11}},       // top-left corner
+        {{1270, 1014, 20, 20}, Rect{1270, 1014, 10, 10}},  // bottom-right corner
+        {{-10, 500, 20, 20}, Rect{-10, 500, 20, 20}},      // across the seam at x = 0
+        {{-660, 0, 20, 20}, std::nullopt},                 // just off the left edge
+        {{1280, 0, 20, 20}, std::nullopt},                 // just off the right edge
+        {{0, 1024, 10, 10}, std::nullopt},                 // just below
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(Intersection(row.square, screens), row.onScreens)
+            << "square at " << row.square.left << ", " << row.square.top;
+    }
+    // Coordinates near the integer limits do not overflow.
+    EXPECT_EQ(Intersection(Rect{2147483600, 0, 40, 40}, screens), std::nullopt);
 }
 
 }  // namespace

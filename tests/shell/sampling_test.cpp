@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "picker_window.h"
 #include "readout_format.h"
 #include "scene.h"
@@ -11,10 +13,6 @@ namespace {
 constexpr COLORREF kLeft = RGB(10, 200, 30);
 constexpr COLORREF kRight = RGB(40, 50, 220);
 constexpr COLORREF kRed = RGB(255, 0, 0);
-
-bool RunningUnderWine() {
-    return ::GetProcAddress(::GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
-}
 
 // Lets the timer run a few ticks with the pointer where it is now.
 void Ticks() { PumpMessages(100); }
@@ -88,22 +86,58 @@ TEST_F(Sampling, MagnifiesTheSquareRoundThePointerWithTheCrossHair) {
     });
 }
 
-TEST_F(Sampling, AtTheScreensCornerTheCornerFillsTheLowerRight) {
-    Scene scene({0, 0, 200, 200}, 100, kLeft, kRight);
-    Run([](HWND window, CPickerDlg&) {
-        ::SetCursorPos(0, 0);
-        Ticks();
+// With the pointer at each corner and edge of the screens, the view shows
+// every pixel of the square that is on them, split at the pointer's column
+// as the scene is, black for the rest, and the cross-hair in red.
+TEST_F(Sampling, AtEveryEdgeTheViewShowsTheScreenUpToTheEdgeAndBlackBeyond) {
+    const RECT screens{::GetSystemMetrics(SM_XVIRTUALSCREEN), ::GetSystemMetrics(SM_YVIRTUALSCREEN),
+                       ::GetSystemMetrics(SM_XVIRTUALSCREEN) + ::GetSystemMetrics(SM_CXVIRTUALSCREEN),
+                       ::GetSystemMetrics(SM_YVIRTUALSCREEN) + ::GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+    Run([&](HWND window, CPickerDlg& dlg) {
         HWND zoom = ::GetDlgItem(window, IDC_ZOOM);
         const RECT client = ClientOf(zoom);
-        if (RunningUnderWine()) {
-            GTEST_SKIP()
-                << "Wine's StretchBlt from the screen gives black for the whole source square as soon as "
-                   "it reaches outside the screen; Windows copies the part on the screen";
+        const LONG xs[] = {screens.left, (screens.left + screens.right) / 2, screens.right - 1};
+        const LONG ys[] = {screens.top, (screens.top + screens.bottom) / 2, screens.bottom - 1};
+        for (LONG x : xs) {
+            for (LONG y : ys) {
+                if (x == xs[1] && y == ys[1]) continue;  // the middle is no edge
+                SCOPED_TRACE(::testing::Message() << "pointer at " << x << ", " << y);
+                Scene scene({x - 30, y - 30, x + 30, y + 30}, x, kLeft, kRight);
+                ::SetCursorPos(x, y);
+                Ticks();
+                EXPECT_EQ(dlg.State().m_crCurrent, kRight);
+
+                const int size = dlg.State().m_nZoomSize;
+                const huevane::ZoomGeometry g =
+                    huevane::ComputeZoomGeometry({x, y}, dlg.State().m_nZoomOffset, size, client.left,
+                                                 client.top, client.right, client.bottom);
+                int wrong = 0;
+                std::string first;
+                for (int i = 0; i < size; ++i) {
+                    for (int j = 0; j < size; ++j) {
+                        // The middle of the block that the source pixel (i, j) becomes.
+                        const int viewX = g.destination.left + (2 * i + 1) * g.destination.width / (2 * size);
+                        const int viewY = g.destination.top + (2 * j + 1) * g.destination.height / (2 * size);
+                        if (viewX == g.vertical.start.x || viewY == g.horizontal.start.y) continue;
+                        const POINT source{g.source.left + i, g.source.top + j};
+                        const COLORREF expected = !::PtInRect(&screens, source) ? RGB(0, 0, 0)
+                                                  : source.x < x                ? kLeft
+                                                                                : kRight;
+                        const COLORREF shown = ClientPixel(zoom, viewX, viewY);
+                        if (shown != expected && wrong++ == 0) {
+                            first = ::testing::PrintToString(source.x) + ", " +
+                                    ::testing::PrintToString(source.y) + " shown as " +
+                                    ::testing::PrintToString(shown) + ", not " +
+                                    ::testing::PrintToString(expected);
+                        }
+                    }
+                }
+                EXPECT_EQ(wrong, 0) << "first: screen pixel " << first;
+                for (int row = g.vertical.start.y; row < g.vertical.end.y; row += 7) {
+                    EXPECT_EQ(ClientPixel(zoom, g.vertical.start.x, row), kRed) << "cross-hair row " << row;
+                }
+            }
         }
-        // 9 of the 20 source pixels lie off the screen at the left and top.
-        EXPECT_EQ(ClientPixel(zoom, client.right - 3, client.bottom - 3), kLeft);
-        EXPECT_EQ(ClientPixel(zoom, client.right * 3 / 4, client.bottom * 3 / 4), kLeft);
-        EXPECT_NE(ClientPixel(zoom, 3, 3), kLeft);
     });
 }
 
