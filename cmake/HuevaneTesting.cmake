@@ -1,7 +1,7 @@
 # One CTest entry per test executable: under Wine each process costs about
 # half a second to start, so test cases are not registered one by one.
-# A Windows build without an emulator (the 32-bit one) builds its tests but
-# cannot run them here.
+# A Windows build without an emulator (a plain build on Windows) builds its
+# tests but registers none.
 set(HUEVANE_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)
 set(HUEVANE_WINE_ENVIRONMENT
   "WINEPREFIX=${HUEVANE_WINEPREFIX}"

@@ -1,5 +1,4 @@
-# The same sources for 64-bit Windows, run under 64-bit Wine: the machines
-# that build and test Huevane run no 32-bit code, so no 32-bit Wine either.
+# The same sources for 64-bit Windows, run under 64-bit Wine.
 set(triplet x86_64-w64-mingw32)
 set(CMAKE_SYSTEM_PROCESSOR AMD64)
 include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64-common.cmake)
