@@ -9,6 +9,7 @@
 //   probe menu N             the screen centre of the menu bar's item N, from 0
 //   probe popup I COUNT      the screen centre of item I of the open popup menu
 //   probe pixel X Y          the screen pixel's colour as RRGGBB
+//   probe screens            the bounds of all monitors together: left top width height
 //   probe windows            how many main windows are open
 //   probe enabled-all        each main window's numbered buttons, 1 for enabled
 //   probe scene X Y W H RRGGBB...   coloured blocks in a row until killed
@@ -123,6 +124,12 @@ int Pixel(int x, int y) {
     return 0;
 }
 
+int Screens() {
+    std::printf("%d %d %d %d\n", ::GetSystemMetrics(SM_XVIRTUALSCREEN), ::GetSystemMetrics(SM_YVIRTUALSCREEN),
+                ::GetSystemMetrics(SM_CXVIRTUALSCREEN), ::GetSystemMetrics(SM_CYVIRTUALSCREEN));
+    return 0;
+}
+
 // Whether a top-level window is one of the program's main windows.
 bool IsMainWindow(HWND window) {
     char className[16] = {};
@@ -188,6 +195,7 @@ int main(int argc, char** argv) {
     if (verb == "rect" && argc == 3) return ClientRect(std::atoi(argv[2]));
     if (verb == "menu" && argc == 3) return MenuItem(std::atoi(argv[2]));
     if (verb == "popup" && argc == 4) return PopupItem(std::atoi(argv[2]), std::atoi(argv[3]));
+    if (verb == "screens") return Screens();
     if (verb == "pixel" && argc == 4) return Pixel(std::atoi(argv[2]), std::atoi(argv[3]));
     if (verb == "windows") return Windows();
     if (verb == "enabled-all") return ::EnumWindows(&PrintEnabled, 0) ? 0 : 1;

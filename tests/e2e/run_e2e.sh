@@ -13,9 +13,9 @@ root=$(cd "$(dirname "$0")/../.." && pwd)
 . "$root/scripts/wine-env"
 # shellcheck source=../../scripts/drive-picker
 . "$root/scripts/drive-picker"
+# shellcheck source=check.sh
+. "$root/tests/e2e/check.sh"
 
-passed=0
-failed=0
 scene_pid=""
 started_display=""
 
@@ -36,17 +36,6 @@ if ! xdpyinfo >/dev/null 2>&1; then
   echo "cannot open the display $DISPLAY"
   exit 1
 fi
-
-check() {
-  local name=$1 expected=$2 actual=$3
-  if [ "$expected" = "$actual" ]; then
-    passed=$((passed + 1))
-    echo "ok: $name"
-  else
-    failed=$((failed + 1))
-    echo "FAILED: $name: expected [$expected], got [$actual]"
-  fi
-}
 
 # The clipboard's text, once the program has handed it to X.
 clipboard() {
@@ -69,7 +58,6 @@ menu_by_mouse() {
 # F10 and then the given keys, with the focus in the edit box: Wine's
 # drop-down list keeps F10 to itself while it has the focus.
 menu_keys() { click_control 1005; key F10 "$@"; }
-pixel_of_control() { local x y; read -r x y < <(probe where "$1"); probe pixel "$x" "$y"; }
 window_open() { xdotool search --name "^$1\$" >/dev/null 2>&1 && echo open || echo closed; }
 
 # A scene of four known colours along the top of the screen, 100 pixels each.
@@ -208,5 +196,4 @@ for closer in 0 1 2 3 4; do
   close_all
 done
 
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+report

@@ -1,0 +1,20 @@
+# Sourced by the end-to-end scripts: one line per check, and the count.
+passed=0
+failed=0
+
+check() {
+  local name=$1 expected=$2 actual=$3
+  if [ "$expected" = "$actual" ]; then
+    passed=$((passed + 1))
+    echo "ok: $name"
+  else
+    failed=$((failed + 1))
+    echo "FAILED: $name: expected [$expected], got [$actual]"
+  fi
+}
+
+# The closing line, and the exit status of the script.
+report() {
+  echo "$passed passed, $failed failed"
+  [ "$failed" -eq 0 ]
+}

@@ -1,0 +1,142 @@
+#!/usr/bin/env bash
+# Huevane on two monitors: the primary, 1024 by 768, and one of 800 by 600 to
+# its left, which Wine places at negative coordinates. They are joined by
+# Xinerama on an X server of their own: the X.Org server with its dummy video
+# driver, since Xvfb stacks all of its screens at the same origin. The
+# program runs in a prefix of its own, made once from the preset's.
+#
+# usage: run_two_monitors.sh HUEVANE_EXE PROBE_EXE WORK_DIR
+set -u
+exe=$1
+probe_exe=$2
+work=$3
+root=$(cd "$(dirname "$0")/../.." && pwd)
+# shellcheck source=../../scripts/wine-env
+. "$root/scripts/wine-env"
+# shellcheck source=../../scripts/drive-picker
+. "$root/scripts/drive-picker"
+# shellcheck source=check.sh
+. "$root/tests/e2e/check.sh"
+
+mkdir -p "$work"
+xorg_pid=""
+scene_pid=""
+cleanup() {
+  close_all
+  [ -n "$scene_pid" ] && kill "$scene_pid" 2>/dev/null
+  stop_wine_and_display
+  if [ -n "$xorg_pid" ]; then
+    kill "$xorg_pid" 2>/dev/null
+    wait "$xorg_pid" 2>/dev/null
+  fi
+}
+trap cleanup EXIT
+
+# Screen 0 is the primary; screen 1 lies left of it.
+cat >"$work/xorg.conf" <<'EOF'
+Section "ServerFlags"
+    Option "AutoAddDevices" "false"
+    Option "DontVTSwitch" "true"
+    Option "Xinerama" "true"
+EndSection
+Section "Device"
+    Identifier "primary card"
+    Driver "dummy"
+    VideoRam 16384
+EndSection
+Section "Device"
+    Identifier "left card"
+    Driver "dummy"
+    VideoRam 16384
+EndSection
+Section "Monitor"
+    Identifier "monitor"
+    HorizSync 5.0 - 1000.0
+    VertRefresh 5.0 - 200.0
+    Modeline "1024x768" 63.50 1024 1072 1176 1328 768 771 775 798 -hsync +vsync
+    Modeline "800x600" 38.25 800 832 912 1024 600 603 607 624 -hsync +vsync
+EndSection
+Section "Screen"
+    Identifier "primary"
+    Device "primary card"
+    Monitor "monitor"
+    DefaultDepth 24
+    SubSection "Display"
+        Depth 24
+        Modes "1024x768"
+    EndSubSection
+EndSection
+Section "Screen"
+    Identifier "left"
+    Device "left card"
+    Monitor "monitor"
+    DefaultDepth 24
+    SubSection "Display"
+        Depth 24
+        Modes "800x600"
+    EndSubSection
+EndSection
+Section "ServerLayout"
+    Identifier "two monitors"
+    Screen 0 "primary" 0 0
+    Screen 1 "left" LeftOf "primary"
+EndSection
+EOF
+n=$(free_display_number)
+Xorg ":$n" -config "$work/xorg.conf" -noreset -nolisten tcp -logfile "$work/xorg.log" "vt$((n % 50 + 8))" \
+  >/dev/null 2>&1 &
+xorg_pid=$!
+export DISPLAY=":$n"
+wait_for_display "$xorg_pid" || exit 1
+# X's origin is the left monitor's corner, 800 pixels left of Wine's.
+root_x_offset=800
+
+two="$WINEPREFIX-two-monitors"
+if [ ! -f "$two/system.reg" ] && [ -f "$WINEPREFIX/system.reg" ]; then
+  cp -a "$WINEPREFIX" "$two"
+fi
+export WINEPREFIX=$two
+start_wine || exit 1
+
+echo "== the monitors as the program sees them"
+check "the left monitor starts at x = -800" "-800 0 1824 768" "$(probe screens)"
+
+# Along y 100 to 200: white at the left monitor's left edge, black, then red
+# and green left of the seam at x = 0, blue and white right of it.
+show_scene -800 100 1000 100 FFFFFF 000000 000000 000000 000000 000000 FF0000 00FF00 0000FF FFFFFF
+start_picker
+read -r zl zt zr zb < <(probe rect 1011)
+zoom_at() { probe pixel $((zl + 1 + (zr - zl - 2) * $1 / 100)) $((zt + 5)); }
+preview() { pixel_of_control 1010; }
+
+echo "== on the left monitor"
+point -150 150
+check "position with a negative x" "X: -150, Y: 150" "$(field position)"
+check "colour on the left monitor" "255, 0, 0" "$(field live)"
+check "preview on the left monitor" "FF0000" "$(preview)"
+check "zoom view on the left monitor" "FF0000" "$(zoom_at 25)"
+
+echo "== on the primary monitor"
+point 50 150
+check "position on the primary" "X: 50, Y: 150" "$(field position)"
+check "colour on the primary" "0, 0, 255" "$(field live)"
+check "preview on the primary" "0000FF" "$(preview)"
+check "zoom view on the primary" "0000FF" "$(zoom_at 75)"
+
+echo "== across the seam"
+# At 4X the square spans x = -9 to 10: green up to the seam, blue from it.
+point 0 150
+check "colour at the seam" "0, 0, 255" "$(field live)"
+check "zoom view left of the seam" "00FF00" "$(zoom_at 25)"
+check "zoom view right of the seam" "0000FF" "$(zoom_at 75)"
+point -1 150
+check "colour just left of the seam" "0, 255, 0" "$(field live)"
+
+echo "== at the left monitor's outer edge"
+point -800 150
+check "position at the outer edge" "X: -800, Y: 150" "$(field position)"
+check "colour at the outer edge" "255, 255, 255" "$(field live)"
+check "zoom view beyond the edge is black" "000000" "$(zoom_at 25)"
+check "zoom view on the edge's side" "FFFFFF" "$(zoom_at 75)"
+
+report
