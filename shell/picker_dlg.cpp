@@ -85,6 +85,17 @@ BOOL CPickerDlg::OnInitDialog() {
     return TRUE;
 }
 
+// The statics that the tick draws into tell when the system repaints them:
+// each asks its dialog for its colours as it paints its plain background.
+LRESULT CPickerDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_CTLCOLORSTATIC) {
+        const HWND control = reinterpret_cast<HWND>(lParam);
+        if (control == m_preview.m_hWnd) m_shownViews.Repainted(huevane::View::Preview);
+        if (control == m_zoomView.m_hWnd) m_shownViews.Repainted(huevane::View::Zoom);
+    }
+    return CDialog::WindowProc(message, wParam, lParam);
+}
+
 void CPickerDlg::OnSysCommand(UINT nID, LPARAM) {
     // The platform keeps the low four bits of a system command for itself.
     if ((nID & 0xFFF0) == IDM_ABOUTBOX) {

@@ -8,6 +8,7 @@
 #include "platform.h"
 #include "resource.h"
 #include "screen_square.h"
+#include "shown_views.h"
 #include "zoom_geometry.h"
 
 class CPickerDlg : public CDialog {
@@ -27,6 +28,7 @@ public:
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     void OnSysCommand(UINT nID, LPARAM lParam);
     void OnPaint();
@@ -61,7 +63,8 @@ private:
     // Flips the check mark of one item of the window's menu bar.
     void ToggleMenuCheck(int popup, int item);
     huevane::COLORREF ReadPixel(const CDC& screen, huevane::Point pointer, bool copied);
-    void DrawZoomView(bool copied, huevane::Point pointer);
+    // Draws the zoom view; false when the view gave no device context.
+    bool DrawZoomView(bool copied, huevane::Point pointer);
     void PaintSwatches(const std::array<huevane::COLORREF, 5>& colours);
 
     CStatic m_swatch5;
@@ -89,4 +92,6 @@ private:
     CPen m_crossPen;
     // The zoom source square of the last tick, in memory.
     ScreenSquare m_zoomSource;
+    // What the preview and the zoom view show since the last tick drew them.
+    huevane::ShownViews m_shownViews;
 };

@@ -7,6 +7,7 @@
 #include "picker_dlg.h"
 #include "readout_format.h"
 #include "sampling.h"
+#include "shown_views.h"
 #include "zoom_geometry.h"
 
 namespace {
@@ -31,7 +32,11 @@ void CPickerDlg::OnTimer(UINT_PTR) {
     CScreenDC screen;
     const std::optional<huevane::Rect> square = huevane::ZoomSourceSquare(m_state, pointer);
     const bool copied = square && screen.GetSafeHdc() && m_zoomSource.Copy(screen, *square);
-    const huevane::SampleDrawing drawing = huevane::OnSample(m_state, ReadPixel(screen, pointer, copied));
+    huevane::SampleDrawing drawing = huevane::OnSample(m_state, ReadPixel(screen, pointer, copied));
+    const std::optional<huevane::ZoomSample> zoom =
+        copied ? std::optional(huevane::ZoomSample{pointer, square->width, m_zoomSource.SameAsBefore()})
+               : std::nullopt;
+    m_shownViews.Trim(drawing, zoom);
 
     if (drawing.liveText) ShowText(m_liveValue, *drawing.liveText);
     if (drawing.previewColour) {
@@ -40,9 +45,11 @@ void CPickerDlg::OnTimer(UINT_PTR) {
             RECT client{};
             m_preview.GetClientRect(&client);
             preview.FillSolidRect(client, *drawing.previewColour);
+        } else {
+            m_shownViews.Repainted(huevane::View::Preview);
         }
     }
-    if (drawing.drawZoom) DrawZoomView(copied, pointer);
+    if (drawing.drawZoom && !DrawZoomView(copied, pointer)) m_shownViews.Repainted(huevane::View::Zoom);
     Default();
 }
 
@@ -54,9 +61,9 @@ huevane::COLORREF CPickerDlg::ReadPixel(const CDC& screen, huevane::Point pointe
     return ::GetPixel(screen, pointer.x, pointer.y);
 }
 
-void CPickerDlg::DrawZoomView(bool copied, huevane::Point pointer) {
+bool CPickerDlg::DrawZoomView(bool copied, huevane::Point pointer) {
     CWindowDC zoom(m_zoomView.m_hWnd);
-    if (!zoom.GetSafeHdc()) return;
+    if (!zoom.GetSafeHdc()) return false;
     RECT client{};
     m_zoomView.GetClientRect(&client);
     const huevane::ZoomGeometry g =
@@ -77,6 +84,7 @@ void CPickerDlg::DrawZoomView(bool copied, huevane::Point pointer) {
     zoom.LineTo(g.vertical.end.x, g.vertical.end.y);
     zoom.MoveTo(g.horizontal.start.x, g.horizontal.start.y);
     zoom.LineTo(g.horizontal.end.x, g.horizontal.end.y);
+    return true;
 }
 
 void CPickerDlg::PaintSwatches(const std::array<huevane::COLORREF, 5>& colours) {

@@ -37,10 +37,10 @@ LRESULT CDialog::Default() {
 }
 
 // Only the first WM_INITDIALOG is handled here: it binds the object to its
-// window and takes the window's messages into WindowProc, which hands what it
-// does not handle back to the dialog's own procedure and so to this one. A
+// window and takes the window's messages into SubclassProc, which hands what
+// it does not handle back to the dialog's own procedure and so to this one. A
 // window already bound keeps its binding: subclassing it again would make
-// WindowProc its own default procedure.
+// SubclassProc its own default procedure.
 INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message != WM_INITDIALOG || ::GetWindowLongPtrA(window, GWLP_USERDATA) != 0) return FALSE;
     auto* self = reinterpret_cast<CDialog*>(lParam);
@@ -48,16 +48,16 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM wParam, L
     ::SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     // Through a WNDPROC first, so that a procedure of the wrong calling
     // convention does not compile.
-    const WNDPROC windowProc = &WindowProc;
+    const WNDPROC subclassProc = &SubclassProc;
     self->m_defaultProc = reinterpret_cast<WNDPROC>(
-        ::SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(windowProc)));
+        ::SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(subclassProc)));
     self->m_current = {message, wParam, lParam};
     const BOOL result = self->OnInitDialog();
     self->CentreOverOwner();
     return result;
 }
 
-LRESULT CALLBACK CDialog::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK CDialog::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* self = reinterpret_cast<CDialog*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
     // Once the object has let go of its window, the dialog's own handling.
     if (!self) return ::DefDlgProcA(window, message, wParam, lParam);
@@ -67,7 +67,7 @@ LRESULT CALLBACK CDialog::WindowProc(HWND window, UINT message, WPARAM wParam, L
         self->m_hWnd = nullptr;
         return result;
     }
-    return self->Dispatch(message, wParam, lParam);
+    return self->WindowProc(message, wParam, lParam);
 }
 
 const MessageMapEntry* CDialog::FindEntry(UINT message, WPARAM wParam) const {
@@ -88,7 +88,7 @@ const MessageMapEntry* CDialog::FindEntry(UINT message, WPARAM wParam) const {
     return nullptr;
 }
 
-LRESULT CDialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     const MessageMapEntry* entry = FindEntry(message, wParam);
     if (!entry) return ::CallWindowProcA(m_defaultProc, m_hWnd, message, wParam, lParam);
     // Handlers may open nested modal loops: keep the outer message for Default.

@@ -54,11 +54,14 @@ protected:
     // The platform's default handling of the message being handled.
     LRESULT Default();
 
+    // Every message of the window: to the message map's handler, or to the
+    // platform's default handling. A dialog may look at messages first.
+    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+
 private:
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     const MessageMapEntry* FindEntry(UINT message, WPARAM wParam) const;
-    LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
     void CentreOverOwner();
 
     struct Message {

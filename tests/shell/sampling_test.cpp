@@ -158,12 +158,15 @@ TEST_F(Sampling, ZoomOffLeavesTheViewAloneAndMakesNoPen) {
     });
 }
 
-TEST_F(Sampling, EachTickReplacesThePenAndDeletesTheLastOne) {
+// Each tick that draws the zoom view: here the pointer moves between them.
+TEST_F(Sampling, EachTickThatDrawsReplacesThePenAndDeletesTheLastOne) {
     Run([](HWND window, CPickerDlg& dlg) {
         Command(window, ID_TIMER_STOP);
+        ::SetCursorPos(300, 300);
         ::SendMessageA(window, WM_TIMER, 1, 0);
         const HPEN first = dlg.CrossPen();
         ASSERT_EQ(::GetObjectType(first), static_cast<DWORD>(OBJ_PEN));
+        ::SetCursorPos(301, 300);
         ::SendMessageA(window, WM_TIMER, 1, 0);
         EXPECT_EQ(::GetObjectType(first), 0u) << "the previous pen is deleted";
         EXPECT_EQ(::GetObjectType(dlg.CrossPen()), static_cast<DWORD>(OBJ_PEN));

@@ -1,0 +1,145 @@
+// The tick draws the preview and the zoom view only when what they should
+// show differs from what they show: a still scene costs no drawing, and a
+// repaint by the system is followed by a drawing at the next tick.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "picker_window.h"
+#include "scene.h"
+
+namespace huevane_test {
+namespace {
+
+constexpr COLORREF kScene = RGB(10, 200, 30);
+constexpr COLORREF kPainted = RGB(1, 2, 3);
+
+bool RunningUnderWine() {
+    return ::GetProcAddress(::GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
+}
+
+// The timer stopped, the test gives the ticks one at a time. Wine draws
+// into a copy of the window that reaches the screen as messages are handled.
+void OneTick(HWND window) {
+    ::SendMessageA(window, WM_TIMER, 1, 0);
+    PumpMessages(30);
+}
+
+POINT MiddleOf(HWND control) {
+    RECT client{};
+    ::GetClientRect(control, &client);
+    // A quarter of the way in: off the cross-hair, which is in the middle.
+    return {client.right / 4, client.bottom / 4};
+}
+
+COLORREF Shown(HWND window, int id) {
+    HWND control = ::GetDlgItem(window, id);
+    const POINT at = MiddleOf(control);
+    return ClientPixel(control, at.x, at.y);
+}
+
+// Paints both views behind the program's back, as if nothing had been drawn.
+void PaintOver(HWND window) {
+    for (int id : {IDC_PREVIEW, IDC_ZOOM}) {
+        HWND control = ::GetDlgItem(window, id);
+        HDC dc = ::GetDC(control);
+        RECT client{};
+        ::GetClientRect(control, &client);
+        HBRUSH brush = ::CreateSolidBrush(kPainted);
+        ::FillRect(dc, &client, brush);
+        ::DeleteObject(brush);
+        ::ReleaseDC(control, dc);
+    }
+}
+
+class Redraw : public PickerWindow {
+protected:
+    // The main window over a still scene, the timer stopped, both views
+    // drawn and then left as they are by a tick that had nothing to do.
+    void RunStill(const std::function<void(HWND, CPickerDlg&)>& body) {
+        Scene scene({0, 0, 300, 300}, 150, kScene, kScene);
+        Run([&](HWND window, CPickerDlg& dlg) {
+            Command(window, ID_TIMER_STOP);
+            ::SetCursorPos(100, 100);
+            // The window's first showing is painted when X has mapped it.
+            PumpMessages(300);
+            OneTick(window);
+            OneTick(window);
+            ASSERT_EQ(Shown(window, IDC_PREVIEW), kScene);
+            ASSERT_EQ(Shown(window, IDC_ZOOM), kScene);
+            body(window, dlg);
+        });
+    }
+};
+
+TEST_F(Redraw, AStillSceneCostsNoDrawing) {
+    RunStill([](HWND window, CPickerDlg& dlg) {
+        const HPEN pen = dlg.CrossPen();
+        PaintOver(window);
+        for (int tick = 0; tick < 5; ++tick) OneTick(window);
+        EXPECT_EQ(Shown(window, IDC_PREVIEW), kPainted) << "the preview was drawn again";
+        EXPECT_EQ(Shown(window, IDC_ZOOM), kPainted) << "the zoom view was drawn again";
+        EXPECT_EQ(dlg.CrossPen(), pen) << "a cross-hair was drawn";
+
+        // The pointer moves: the view follows; the colour under it is the
+        // same, so the preview still shows it.
+        ::SetCursorPos(101, 100);
+        OneTick(window);
+        EXPECT_EQ(Shown(window, IDC_ZOOM), kScene);
+        EXPECT_NE(dlg.CrossPen(), pen);
+        EXPECT_EQ(Shown(window, IDC_PREVIEW), kPainted);
+    });
+}
+
+// Each way the system repaints the views blanks them; the next tick draws
+// them again. (Wine keeps a copy of each window, so a window moved over the
+// picker and away blanks nothing there; the views must still be drawn.)
+TEST_F(Redraw, ARepaintIsFollowedByADrawingWithinOneTick) {
+    struct Repaint {
+        const char* name;
+        bool blanks;
+        std::function<void(HWND)> act;
+    };
+    const Repaint repaints[] = {
+        {"Enable Zoom twice", true,
+         [](HWND window) {
+             Command(window, ID_OPTIONS_ZOOM);
+             Command(window, ID_OPTIONS_ZOOM);
+         }},
+        {"a window moved over it and away", !RunningUnderWine(),
+         [](HWND window) {
+             RECT rect{};
+             ::GetWindowRect(window, &rect);
+             HWND cover = ::CreateWindowExA(
+                 WS_EX_TOPMOST | WS_EX_TOOLWINDOW, "STATIC", "", WS_POPUP | WS_VISIBLE, rect.left, rect.top,
+                 rect.right - rect.left, rect.bottom - rect.top, nullptr, nullptr, nullptr, nullptr);
+             PumpMessages(50);
+             ::SetWindowPos(cover, nullptr, rect.right + 10, rect.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+             PumpMessages(50);
+             ::DestroyWindow(cover);
+         }},
+        {"minimise and restore", true,
+         [](HWND window) {
+             ::SendMessageA(window, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+             PumpMessages(50);
+             ::SendMessageA(window, WM_SYSCOMMAND, SC_RESTORE, 0);
+         }},
+    };
+    for (const Repaint& repaint : repaints) {
+        SCOPED_TRACE(repaint.name);
+        RunStill([&](HWND window, CPickerDlg&) {
+            repaint.act(window);
+            PumpMessages(100);
+            if (repaint.blanks) {
+                EXPECT_NE(Shown(window, IDC_PREVIEW), kScene) << "the repaint left the preview";
+                EXPECT_NE(Shown(window, IDC_ZOOM), kScene) << "the repaint left the zoom view";
+            }
+            OneTick(window);
+            EXPECT_EQ(Shown(window, IDC_PREVIEW), kScene);
+            EXPECT_EQ(Shown(window, IDC_ZOOM), kScene);
+        });
+    }
+}
+
+}  // namespace
+}  // namespace huevane_test
