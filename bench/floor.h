@@ -1,10 +1,11 @@
-// The floor of a tick: the one read of the screen that it cannot avoid.
+// The floor of a tick: what any picker must do each tick, read the pointer
+// and then the screen once.
 #pragma once
 
 #include <windows.h>
 
-// The floor: with zoom on, the source square copied from the screen into
-// memory; with zoom off, the one pixel.
+// The screen read: with zoom on, the source square copied from the screen
+// into memory; with zoom off, the one pixel.
 class Floor {
 public:
     Floor(const Floor&) = delete;
@@ -20,6 +21,11 @@ public:
         ::SelectObject(memory_, old_);
         ::DeleteObject(bitmap_);
         ::DeleteDC(memory_);
+    }
+    static POINT ReadPointer() {
+        POINT at{0, 0};
+        ::GetCursorPos(&at);
+        return at;
     }
     void Read(POINT at) const {
         HDC screen = ::GetDCEx(nullptr, nullptr, 0);

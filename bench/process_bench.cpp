@@ -140,10 +140,7 @@ int FloorLoop() {
     ::SetTimer(nullptr, 0, 25, nullptr);
     MSG msg;
     while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        if (msg.message != WM_TIMER) continue;
-        POINT at{0, 0};
-        ::GetCursorPos(&at);
-        floor.Read(at);
+        if (msg.message == WM_TIMER) floor.Read(Floor::ReadPointer());
     }
     return 0;
 }
