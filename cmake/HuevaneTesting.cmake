@@ -7,7 +7,7 @@ set(HUEVANE_WINE_ENVIRONMENT
   "WINEPREFIX=${HUEVANE_WINEPREFIX}"
   "WINELOADER=${CMAKE_CROSSCOMPILING_EMULATOR}"
   "WINEDEBUG=-all"
-  "WINEDLLOVERRIDES=mscoree,mshtml=")
+  "WINEDLLOVERRIDES=mscoree,mshtml=\;winemenubuilder.exe=d")
 
 function(huevane_add_test target)
   if(WIN32 AND NOT CMAKE_CROSSCOMPILING_EMULATOR)

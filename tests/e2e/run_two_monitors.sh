@@ -93,6 +93,12 @@ root_x_offset=800
 
 two="$WINEPREFIX-two-monitors"
 if [ ! -f "$two/system.reg" ] && [ -f "$WINEPREFIX/system.reg" ]; then
+  # The running server writes the registry out within half a minute of a
+  # change; the copy needs the prefix's settings on disk.
+  for _ in $(seq 120); do
+    grep -q UseXVidMode "$WINEPREFIX/user.reg" 2>/dev/null && break
+    sleep 1
+  done
   cp -a "$WINEPREFIX" "$two"
 fi
 export WINEPREFIX=$two
