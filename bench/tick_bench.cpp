@@ -44,7 +44,8 @@ void BenchTick(int rounds) {
                           {"zoom on, 4X", ID_SCALE_4X, true, 20},
                           {"zoom on, 8X", ID_SCALE_8X, true, 10},
                           {"zoom off", ID_SCALE_4X, false, 0}};
-    std::printf("Each round: one tick, then the floor (the pointer read and one screen read), in the same run.\n");
+    std::printf(
+        "Each round: one tick, then the floor (the pointer read and one screen read), in the same run.\n");
     std::printf("A still pointer over a still screen; medians over %d rounds, microseconds.\n", rounds);
     std::printf("%-12s %9s %9s %9s %9s %9s %9s %7s\n", "tick", "tick", "tick p99", "pointer", "screen",
                 "floor", "floor p99", "ratio");
@@ -76,8 +77,8 @@ void BenchTick(int rounds) {
             const Spread tick = SpreadOf(ticks), base = SpreadOf(floors);
             const double ratio = tick.median / base.median;
             std::printf("%-12s %9.1f %9.1f %9.1f %9.1f %9.1f %9.1f %7.2f  %s, target <= 1.30\n", c.name,
-                        tick.median, tick.p99, SpreadOf(pointers).median, SpreadOf(screens).median, base.median,
-                        base.p99, ratio, ratio <= 1.3 ? "met" : "MISSED");
+                        tick.median, tick.p99, SpreadOf(pointers).median, SpreadOf(screens).median,
+                        base.median, base.p99, ratio, ratio <= 1.3 ? "met" : "MISSED");
         }
     });
     AfxGetApp()->m_pMainWnd = nullptr;
