@@ -2,6 +2,7 @@
 passed=0
 failed=0
 
+# check NAME EXPECTED ACTUAL
 check() {
   local name=$1 expected=$2 actual=$3
   if [ "$expected" = "$actual" ]; then
@@ -11,6 +12,15 @@ check() {
     failed=$((failed + 1))
     echo "FAILED: $name: expected [$expected], got [$actual]"
   fi
+}
+
+# expect NAME EXPECTED COMMAND...: what the program shows once it has caught
+# up, asked again until it is as expected or the patience of drive-picker's
+# `eventually` runs out.
+expect() {
+  local name=$1 expected=$2
+  shift 2
+  check "$name" "$expected" "$(eventually "$expected" "$@")"
 }
 
 # The closing line, and the exit status of the script.

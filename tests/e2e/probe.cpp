@@ -11,6 +11,9 @@
 //   probe pixel X Y          the screen pixel's colour as RRGGBB
 //   probe screens            the bounds of all monitors together: left top width height
 //   probe windows            how many main windows are open
+//   probe machine            what the main window's process runs as: x86 or x64
+//   probe menu-open          1 while a popup menu is open, else 0
+//   probe hotkey-free MOD VK 1 when no program holds that global hot key, else 0
 //   probe enabled-all        each main window's numbered buttons, 1 for enabled
 //   probe scene X Y W H RRGGBB...   coloured blocks in a row until killed
 #include <windows.h>
@@ -116,6 +119,39 @@ int PopupItem(int item, int count) {
     return 0;
 }
 
+// A hot key that another program holds cannot be registered again.
+int HotKeyFree(UINT modifiers, UINT virtualKey) {
+    const bool free = ::RegisterHotKey(nullptr, 1, modifiers, virtualKey) != FALSE;
+    if (free) ::UnregisterHotKey(nullptr, 1);
+    std::printf("%d\n", free ? 1 : 0);
+    return 0;
+}
+
+int MenuOpen() {
+    HWND popup = ::FindWindowA("#32768", nullptr);
+    std::printf("%d\n", popup && ::IsWindowVisible(popup) ? 1 : 0);
+    return 0;
+}
+
+// A 32-bit process on a 64-bit system runs under WoW64; this probe, built for
+// either, asks the system rather than its own kind.
+int Machine() {
+    HWND main = MainWindow();
+    if (!main) return 1;
+    DWORD id = 0;
+    ::GetWindowThreadProcessId(main, &id);
+    HANDLE process = ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id);
+    if (!process) return 1;
+    BOOL targetWow64 = FALSE;
+    BOOL selfWow64 = FALSE;
+    const bool known = ::IsWow64Process(process, &targetWow64) && ::IsWow64Process(::GetCurrentProcess(), &selfWow64);
+    ::CloseHandle(process);
+    if (!known) return 1;
+    const bool system64 = sizeof(void*) == 8 || selfWow64;
+    std::printf("%s\n", system64 && !targetWow64 ? "x64" : "x86");
+    return 0;
+}
+
 int Pixel(int x, int y) {
     HDC screen = ::GetDC(nullptr);
     const COLORREF colour = ::GetPixel(screen, x, y);
@@ -196,6 +232,11 @@ int main(int argc, char** argv) {
     if (verb == "menu" && argc == 3) return MenuItem(std::atoi(argv[2]));
     if (verb == "popup" && argc == 4) return PopupItem(std::atoi(argv[2]), std::atoi(argv[3]));
     if (verb == "screens") return Screens();
+    if (verb == "machine") return Machine();
+    if (verb == "menu-open") return MenuOpen();
+    if (verb == "hotkey-free" && argc == 4) {
+        return HotKeyFree(static_cast<UINT>(std::atoi(argv[2])), static_cast<UINT>(std::atoi(argv[3])));
+    }
     if (verb == "pixel" && argc == 4) return Pixel(std::atoi(argv[2]), std::atoi(argv[3]));
     if (verb == "windows") return Windows();
     if (verb == "enabled-all") return ::EnumWindows(&PrintEnabled, 0) ? 0 : 1;

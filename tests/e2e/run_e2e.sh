@@ -2,12 +2,15 @@
 # Huevane as a person uses it: the real program in its own process, driven
 # with the pointer and keys of the X display (xdotool), read from the screen,
 # the window texts that any program can read (the probe) and the clipboard
-# (xclip).
+# (xclip). Runs on the display and in the Wine prefix that tests/isolated.sh
+# gives it.
 #
-# usage: run_e2e.sh HUEVANE_EXE PROBE_EXE
+# usage: run_e2e.sh HUEVANE_EXE PROBE_EXE MACHINE
+# MACHINE (x86 or x64) is what the program must run as.
 set -u
 exe=$1
 probe_exe=$2
+machine=$3
 root=$(cd "$(dirname "$0")/../.." && pwd)
 # shellcheck source=../../scripts/wine-env
 . "$root/scripts/wine-env"
@@ -17,110 +20,108 @@ root=$(cd "$(dirname "$0")/../.." && pwd)
 . "$root/tests/e2e/check.sh"
 
 scene_pid=""
-started_display=""
-
 cleanup() {
   close_all
   [ -n "$scene_pid" ] && kill "$scene_pid" 2>/dev/null
-  if [ -n "$started_display" ]; then stop_wine_and_display; fi
 }
 trap cleanup EXIT
 
-# Run alone, it brings its own display and Wine; under scripts/test it uses theirs.
-if [ -z "${DISPLAY:-}" ]; then
-  started_display=1
-  start_display || exit 1
-  start_wine || exit 1
-fi
 if ! xdpyinfo >/dev/null 2>&1; then
-  echo "cannot open the display $DISPLAY"
+  echo "cannot open the display ${DISPLAY:-(none)}"
   exit 1
 fi
 
-# The clipboard's text, once the program has handed it to X.
-clipboard() {
-  local text tries=0
-  while [ "$tries" -lt 10 ]; do
-    text=$(xclip -o -selection clipboard 2>/dev/null) && [ -n "$text" ] && break
-    tries=$((tries + 1))
-    sleep 0.2
-  done
-  echo "$text"
-}
+clipboard() { xclip -o -selection clipboard 2>/dev/null; }
+
+# Points at X Y and waits until the picker shows that position.
+point_seen() { point "$1" "$2"; eventually "X: $1, Y: $2" field position >/dev/null; }
+
+# A pause in which the program, were it wrong, would have done what a check
+# then finds it did not do.
+settle() { sleep 1; }
+
+# After a menu command: the menu has closed, and the command, which the menu
+# posts as it closes, comes before any further tick.
+menu_closed() { eventually 0 probe menu-open >/dev/null; }
 
 # Menu bar item $1, then item $2 of its $3 items, by mouse.
 menu_by_mouse() {
   local x y
   read -r x y < <(probe menu "$1"); click_at "$x" "$y"
   read -r x y < <(probe popup "$2" "$3"); click_at "$x" "$y"
+  menu_closed
 }
 
 # F10 and then the given keys, with the focus in the edit box: Wine's
 # drop-down list keeps F10 to itself while it has the focus.
-menu_keys() { click_control 1005; key F10 "$@"; }
+menu_keys() { click_control 1005; key F10 "$@"; menu_closed; }
 window_open() { xdotool search --name "^$1\$" >/dev/null 2>&1 && echo open || echo closed; }
 
 # A scene of four known colours along the top of the screen, 100 pixels each.
 show_scene 0 0 400 100 FF0000 00FF00 0000FF FFFFFF
 
 start_picker
+check "the program runs as the $machine build" "$machine" "$(probe machine)"
 
 echo "== the pointer over known colours"
 point 50 50
-check "position over red" "X: 50, Y: 50" "$(field position)"
-check "colour over red" "255, 0, 0" "$(field live)"
+expect "position over red" "X: 50, Y: 50" field position
+expect "colour over red" "255, 0, 0" field live
 point 250 70
-check "position over blue" "X: 250, Y: 70" "$(field position)"
-check "colour over blue" "0, 0, 255" "$(field live)"
+expect "position over blue" "X: 250, Y: 70" field position
+expect "colour over blue" "0, 0, 255" field live
 
 echo "== Alt+C captures"
 check "no button before a capture" "000000" "$(field enabled)"
-point 50 50; key alt+c
-check "first capture enables button 1" "100000" "$(field enabled)"
-point 150 50; key alt+c
-check "second capture enables button 2" "110000" "$(field enabled)"
-check "swatch 1 shows the newest colour" "00FF00" "$(pixel_of_control 1016)"
-check "swatch 2 shows the one before" "FF0000" "$(pixel_of_control 1017)"
+point_seen 50 50; key alt+c
+expect "first capture enables button 1" "100000" field enabled
+point_seen 150 50; key alt+c
+expect "second capture enables button 2" "110000" field enabled
+expect "swatch 1 shows the newest colour" "00FF00" pixel_of_control 1016
+expect "swatch 2 shows the one before" "FF0000" pixel_of_control 1017
 
 echo "== a numbered button and Copy"
 click_control 1001
-check "button 2 writes its colour" "255, 0, 0" "$(field edit)"
-check "Copy is enabled" "110001" "$(field enabled)"
+expect "button 2 writes its colour" "255, 0, 0" field edit
+expect "Copy is enabled" "110001" field enabled
 click_control 1006
-check "Copy puts the text on the clipboard" "255, 0, 0" "$(clipboard)"
-click_control 1005; key End; xdotool type --delay 50 " ok"; sleep 0.2
+expect "Copy puts the text on the clipboard" "255, 0, 0" clipboard
+click_control 1005; key End; xdotool type --delay 50 " ok"
+eventually "255, 0, 0 ok" field edit >/dev/null
 click_control 1006
-check "typed text goes along" "255, 0, 0 ok" "$(clipboard)"
+expect "typed text goes along" "255, 0, 0 ok" clipboard
 
 echo "== the format list"
 click_control 1012; key Home Return
 point 150 50
-check "HEX after choosing it" "00, FF, 00" "$(field live)"
+expect "HEX after choosing it" "00, FF, 00" field live
 click_control 1001
-check "a button writes the new format" "FF, 00, 00" "$(field edit)"
+expect "a button writes the new format" "FF, 00, 00" field edit
 click_control 1012; key End Return
+point 150 50
+expect "RGB after choosing it again" "0, 255, 0" field live
 
 echo "== menus by mouse"
 menu_by_mouse 2 1 2   # Timer > Stop
 stopped_at=$(field position)
-point 60 60
+point 60 60; settle
 check "Stop by mouse freezes the position" "$stopped_at" "$(field position)"
 menu_by_mouse 2 0 2   # Timer > Start
 point 60 60
-check "Start by mouse samples again" "X: 60, Y: 60" "$(field position)"
+expect "Start by mouse samples again" "X: 60, Y: 60" field position
 menu_by_mouse 0 1 3   # Options > Stay on Top
-check "Stay on Top by mouse" "1" "$(field topmost)"
+expect "Stay on Top by mouse" "1" field topmost
 
 echo "== menus by keyboard (F10 and the arrows)"
 menu_keys Down Down Return   # Options > Stay on Top
-check "Stay on Top off by keyboard" "0" "$(field topmost)"
+expect "Stay on Top off by keyboard" "0" field topmost
 menu_keys Right Right Down Down Return   # Timer > Stop
 stopped_at=$(field position)
-point 70 70
+point 70 70; settle
 check "Stop by keyboard freezes the position" "$stopped_at" "$(field position)"
 menu_keys Right Right Down Return   # Timer > Start
 point 70 70
-check "Start by keyboard samples again" "X: 70, Y: 70" "$(field position)"
+expect "Start by keyboard samples again" "X: 70, Y: 70" field position
 
 echo "== zoom and scale"
 # The pointer on the red and green border: the share of red across the zoom
@@ -129,53 +130,65 @@ point 100 50
 read -r zl zt zr zb < <(probe rect 1011)
 probe_at_44=$((zl + 1 + (zr - zl - 2) * 44 / 100))
 zy=$((zt + 5))
+zoom_at_44() { probe pixel "$probe_at_44" "$zy"; }
+zoom_blank() {
+  local colour
+  colour=$(zoom_at_44)
+  if [ "$colour" != 00FF00 ] && [ "$colour" != FF0000 ]; then echo blank; else echo "$colour"; fi
+}
 menu_keys Left Down Return   # Scale > 2X
 point 100 50
-check "2X: red at 44% of the view" "FF0000" "$(probe pixel "$probe_at_44" "$zy")"
+expect "2X: red at 44% of the view" "FF0000" zoom_at_44
 menu_by_mouse 3 2 3          # Scale > 8X
 point 100 50
-check "8X: green at 44% of the view" "00FF00" "$(probe pixel "$probe_at_44" "$zy")"
+expect "8X: green at 44% of the view" "00FF00" zoom_at_44
 menu_keys Down Return        # Options > Enable Zoom: off
 point 100 50
-zoom_colour=$(probe pixel "$probe_at_44" "$zy")
-check "zoom off blanks the view" "blank" "$([ "$zoom_colour" != 00FF00 ] && [ "$zoom_colour" != FF0000 ] && echo blank || echo "$zoom_colour")"
+expect "zoom off blanks the view" "blank" zoom_blank
 menu_keys Down Return        # Options > Enable Zoom: on again
 point 100 50
-check "zoom on draws it again" "00FF00" "$(probe pixel "$probe_at_44" "$zy")"
+expect "zoom on draws it again" "00FF00" zoom_at_44
 
 echo "== About and Help, closed with Esc"
 menu_by_mouse 1 0 2
-check "About opens" "open" "$(window_open 'About Huevane')"
+expect "About opens" "open" window_open 'About Huevane'
 key Escape
-check "Esc closes About" "closed" "$(window_open 'About Huevane')"
+expect "Esc closes About" "closed" window_open 'About Huevane'
 menu_keys Right Down Down Return
-check "Help opens" "open" "$(window_open 'Help Dialog')"
+expect "Help opens" "open" window_open 'Help Dialog'
 key Escape
-check "Esc closes Help" "closed" "$(window_open 'Help Dialog')"
+expect "Esc closes Help" "closed" window_open 'Help Dialog'
 check "the picker is still open" "1" "$(probe windows)"
 
 echo "== a new hot key"
+# The hot keys as the system holds them: Alt+C is MOD_ALT (1) with 'C' (67),
+# Shift+F5 MOD_SHIFT (4) with VK_F5 (116).
 click_control 1013; key shift+F5
 click_control 1015
-point 250 50
-key alt+c
+expect "'<' gives up Alt+C" "1" probe hotkey-free 1 67
+expect "'<' takes Shift+F5" "0" probe hotkey-free 4 116
+point_seen 250 50
+key alt+c; settle
 check "Alt+C no longer captures" "110001" "$(field enabled)"
 key shift+F5
-check "Shift+F5 captures" "111001" "$(field enabled)"
+expect "Shift+F5 captures" "111001" field enabled
 
 echo "== Hot Keys off and on"
 menu_keys Down Down Down Return
-key shift+F5
+expect "Hot Keys off gives up Shift+F5" "1" probe hotkey-free 4 116
+key shift+F5; settle
 check "no capture while Hot Keys are off" "111001" "$(field enabled)"
 menu_keys Down Down Down Return
+expect "Hot Keys on takes Shift+F5 again" "0" probe hotkey-free 4 116
 key shift+F5
-check "Hot Keys on captures again" "111101" "$(field enabled)"
+expect "Hot Keys on captures again" "111101" field enabled
 
 echo "== a second copy"
 start_picker
 check "two windows" "2" "$(probe windows)"
 key shift+F5
-check "the first copy keeps the hot key" "11111 00000" "$(probe enabled-all | sort -r | tr '\n' ' ' | sed 's/ $//')"
+enabled_all() { probe enabled-all | sort -r | tr '\n' ' ' | sed 's/ $//'; }
+expect "the first copy keeps the hot key" "11111 00000" enabled_all
 close_all
 
 echo "== every way of closing ends the program"
@@ -191,8 +204,7 @@ for closer in 0 1 2 3 4; do
     3) click_control 1005; key Return ;;
     4) click_control 1008; key alt+space; key c ;;
   esac
-  sleep 0.5
-  check "${closer_names[$closer]} ends the process" "" "$(picker_pids)"
+  expect "${closer_names[$closer]} ends the process" "" picker_pids
   close_all
 done
 

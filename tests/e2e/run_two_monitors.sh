@@ -2,8 +2,9 @@
 # Huevane on two monitors: the primary, 1024 by 768, and one of 800 by 600 to
 # its left, which Wine places at negative coordinates. They are joined by
 # Xinerama on an X server of their own: the X.Org server with its dummy video
-# driver, since Xvfb stacks all of its screens at the same origin. The
-# program runs in a prefix of its own, made once from the preset's.
+# driver, since Xvfb stacks all of its screens at the same origin. Runs in
+# the Wine prefix that tests/isolated.sh gives it, and starts its Wine once
+# its X server is up.
 #
 # usage: run_two_monitors.sh HUEVANE_EXE PROBE_EXE WORK_DIR
 set -u
@@ -91,18 +92,7 @@ wait_for_display "$xorg_pid" || exit 1
 # X's origin is the left monitor's corner, 800 pixels left of Wine's.
 root_x_offset=800
 
-two="$WINEPREFIX-two-monitors"
-if [ ! -f "$two/system.reg" ] && [ -f "$WINEPREFIX/system.reg" ]; then
-  # The running server writes the registry out within half a minute of a
-  # change; the copy needs the prefix's settings on disk.
-  for _ in $(seq 120); do
-    grep -q UseXVidMode "$WINEPREFIX/user.reg" 2>/dev/null && break
-    sleep 1
-  done
-  cp -a "$WINEPREFIX" "$two"
-fi
-export WINEPREFIX=$two
-start_wine || exit 1
+start_wine
 
 echo "== the monitors as the program sees them"
 check "the left monitor starts at x = -800" "-800 0 1824 768" "$(probe screens)"
@@ -117,32 +107,34 @@ preview() { pixel_of_control 1010; }
 
 echo "== on the left monitor"
 point -150 150
-check "position with a negative x" "X: -150, Y: 150" "$(field position)"
-check "colour on the left monitor" "255, 0, 0" "$(field live)"
-check "preview on the left monitor" "FF0000" "$(preview)"
-check "zoom view on the left monitor" "FF0000" "$(zoom_at 25)"
+expect "position with a negative x" "X: -150, Y: 150" field position
+expect "colour on the left monitor" "255, 0, 0" field live
+expect "preview on the left monitor" "FF0000" preview
+expect "zoom view on the left monitor" "FF0000" zoom_at 25
 
 echo "== on the primary monitor"
 point 50 150
-check "position on the primary" "X: 50, Y: 150" "$(field position)"
-check "colour on the primary" "0, 0, 255" "$(field live)"
-check "preview on the primary" "0000FF" "$(preview)"
-check "zoom view on the primary" "0000FF" "$(zoom_at 75)"
+expect "position on the primary" "X: 50, Y: 150" field position
+expect "colour on the primary" "0, 0, 255" field live
+expect "preview on the primary" "0000FF" preview
+expect "zoom view on the primary" "0000FF" zoom_at 75
 
 echo "== across the seam"
 # At 4X the square spans x = -9 to 10: green up to the seam, blue from it.
 point 0 150
-check "colour at the seam" "0, 0, 255" "$(field live)"
-check "zoom view left of the seam" "00FF00" "$(zoom_at 25)"
-check "zoom view right of the seam" "0000FF" "$(zoom_at 75)"
+expect "position at the seam" "X: 0, Y: 150" field position
+expect "colour at the seam" "0, 0, 255" field live
+expect "zoom view left of the seam" "00FF00" zoom_at 25
+expect "zoom view right of the seam" "0000FF" zoom_at 75
 point -1 150
-check "colour just left of the seam" "0, 255, 0" "$(field live)"
+expect "position just left of the seam" "X: -1, Y: 150" field position
+expect "colour just left of the seam" "0, 255, 0" field live
 
 echo "== at the left monitor's outer edge"
 point -800 150
-check "position at the outer edge" "X: -800, Y: 150" "$(field position)"
-check "colour at the outer edge" "255, 255, 255" "$(field live)"
-check "zoom view beyond the edge is black" "000000" "$(zoom_at 25)"
-check "zoom view on the edge's side" "FFFFFF" "$(zoom_at 75)"
+expect "position at the outer edge" "X: -800, Y: 150" field position
+expect "colour at the outer edge" "255, 255, 255" field live
+expect "zoom view beyond the edge is black" "000000" zoom_at 25
+expect "zoom view on the edge's side" "FFFFFF" zoom_at 75
 
 report
