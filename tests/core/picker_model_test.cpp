@@ -2,7 +2,7 @@
 // effects, checking after every step that the window and the picker agree.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include <cstddef>
 #include <deque>
 #include <random>
 
@@ -10,6 +10,7 @@
 #include "hot_key_binding.h"
 #include "readout_format.h"
 #include "started_picker.h"
+#include "test_seed.h"
 #include "view_options.h"
 
 namespace huevane {
@@ -129,15 +130,9 @@ private:
     bool slotPressed_ = false;
 };
 
-unsigned SeedForThisRun() {
-    if (const char* seed = std::getenv("HUEVANE_SEED"))
-        return static_cast<unsigned>(std::strtoul(seed, nullptr, 10));
-    return std::random_device{}();
-}
-
 TEST(PickerModel, InvariantsHoldOverThousandsOfRandomSequences) {
-    const unsigned seed = SeedForThisRun();
-    SCOPED_TRACE(::testing::Message() << "seed " << seed << " (rerun with HUEVANE_SEED=" << seed << ")");
+    const unsigned seed = huevane_test::SeedForThisRun();
+    SCOPED_TRACE(huevane_test::ReplayNote(seed));
     std::mt19937 random(seed);
     for (int sequence = 0; sequence < 2000; ++sequence) {
         PickerModel model(random);

@@ -67,6 +67,15 @@ void PumpMessages(DWORD ms) {
     } while (static_cast<LONG>(end - ::GetTickCount()) > 0);
 }
 
+bool PumpUntil(const std::function<bool()>& done, DWORD ms) {
+    const DWORD start = ::GetTickCount();
+    for (;;) {
+        PumpMessages(1);
+        if (done()) return true;
+        if (::GetTickCount() - start > ms) return false;
+    }
+}
+
 void CloseNextDialog(std::string* seen, WPARAM command, DWORD openMs) {
     closeSeen = seen;
     closeCommand = command;

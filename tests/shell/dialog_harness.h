@@ -18,6 +18,21 @@ INT_PTR RunInDialog(CDialog& dialog, const std::function<void(HWND)>& body);
 // milliseconds more, so that timers due in that time are handled too.
 void PumpMessages(DWORD ms = 0);
 
+// Handles messages until `done` holds, for up to `ms` milliseconds: for what
+// the platform does in its own time (a window mapped, a drawing flushed to
+// the screen), which a busy machine can delay. Returns whether it held.
+bool PumpUntil(const std::function<bool()>& done, DWORD ms = 10000);
+
+// What `read` gives once it gives `expected`, or when `ms` have passed:
+// for what reaches the screen in the platform's own time.
+template <typename T, typename Read>
+T Eventually(const T& expected, Read read, DWORD ms = 5000) {
+    T seen = read();
+    if (seen == expected) return seen;
+    PumpUntil([&] { return (seen = read()) == expected; }, ms);
+    return seen;
+}
+
 // The next modal dialog that opens on this thread is closed with `command`
 // once it has been open for `openMs`; `seen` then holds its caption.
 void CloseNextDialog(std::string* seen, WPARAM command = IDCANCEL, DWORD openMs = 0);

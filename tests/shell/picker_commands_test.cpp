@@ -2,6 +2,7 @@
 
 #include "picker_window.h"
 #include "readout_format.h"
+#include "test_seed.h"
 
 namespace huevane_test {
 namespace {
@@ -35,17 +36,17 @@ TEST_F(PickerCommands, OptionsFlipZoomTopmostAndTheHotKey) {
 
 TEST_F(PickerCommands, TimerStopsAndStartsSampling) {
     Run([](HWND window, CPickerDlg&) {
-        EXPECT_TRUE(TimerWritesPosition(window));
+        EXPECT_TRUE(TimerWritesPosition(window, kLongerThanAnyDelay));
         Command(window, ID_TIMER_STOP);
         EXPECT_TRUE(IsChecked(window, ID_TIMER_STOP));
         EXPECT_FALSE(IsChecked(window, ID_TIMER_START));
-        EXPECT_FALSE(TimerWritesPosition(window));
+        EXPECT_FALSE(TimerWritesPosition(window, kTenTicks));
         Command(window, ID_TIMER_STOP);
         EXPECT_TRUE(IsChecked(window, ID_TIMER_STOP));
         Command(window, ID_TIMER_START);
         EXPECT_TRUE(IsChecked(window, ID_TIMER_START));
         EXPECT_FALSE(IsChecked(window, ID_TIMER_STOP));
-        EXPECT_TRUE(TimerWritesPosition(window));
+        EXPECT_TRUE(TimerWritesPosition(window, kLongerThanAnyDelay));
     });
 }
 
@@ -124,8 +125,8 @@ TEST_F(PickerCommands, AboutAndHelpOpenFromTheirMenus) {
 
 TEST_F(PickerCommands, RealMenuAndRulesAgreeOverLongRandomSequences) {
     Run([](HWND window, CPickerDlg& dlg) {
-        const unsigned seed = std::random_device{}();
-        SCOPED_TRACE(::testing::Message() << "seed " << seed);
+        const unsigned seed = SeedForThisRun();
+        SCOPED_TRACE(ReplayNote(seed));
         std::mt19937 random(seed);
         const UINT commands[] = {ID_OPTIONS_ZOOM, ID_OPTIONS_ONTOP, ID_OPTIONS_HOTKEYS, ID_TIMER_START,
                                  ID_TIMER_STOP,   ID_SCALE_2X,      ID_SCALE_4X,        ID_SCALE_8X};

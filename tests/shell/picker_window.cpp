@@ -14,11 +14,10 @@ bool CombinationIsFree(UINT modifiers, UINT virtualKey) {
 
 bool IsTopmost(HWND window) { return (::GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
 
-bool TimerWritesPosition(HWND window) {
+bool TimerWritesPosition(HWND window, DWORD ms) {
     HWND position = ::GetDlgItem(window, IDC_POSITION);
     ::SetWindowTextA(position, "untouched");
-    PumpMessages(120);
-    return WindowText(position) != "untouched";
+    return PumpUntil([&] { return WindowText(position) != "untouched"; }, ms);
 }
 
 void ExpectMenuAgreesWithRules(HWND window, const CPickerDlg& dlg) {

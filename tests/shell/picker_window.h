@@ -34,8 +34,12 @@ bool CombinationIsFree(UINT modifiers, UINT virtualKey);
 
 bool IsTopmost(HWND window);
 
-// Whether the sampling timer runs: every tick rewrites the position text.
-bool TimerWritesPosition(HWND window);
+// Whether the sampling timer rewrites the position text within `ms`. A
+// running timer is waited for as long as a busy machine may delay it; a
+// stopped one is given the time of ten ticks.
+inline constexpr DWORD kLongerThanAnyDelay = 10000;
+inline constexpr DWORD kTenTicks = 250;
+bool TimerWritesPosition(HWND window, DWORD ms);
 
 // Every mark of the real menu is the rules' mark.
 void ExpectMenuAgreesWithRules(HWND window, const CPickerDlg& dlg);

@@ -14,15 +14,12 @@ namespace {
 constexpr COLORREF kScene = RGB(10, 200, 30);
 constexpr COLORREF kPainted = RGB(1, 2, 3);
 
-bool RunningUnderWine() {
-    return ::GetProcAddress(::GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
-}
-
 // The timer stopped, the test gives the ticks one at a time. Wine draws
-// into a copy of the window that reaches the screen as messages are handled.
+// into a copy of the window that reaches the screen when the thread next
+// waits for messages.
 void OneTick(HWND window) {
     ::SendMessageA(window, WM_TIMER, 1, 0);
-    PumpMessages(30);
+    PumpMessages(1);
 }
 
 POINT MiddleOf(HWND control) {
@@ -36,6 +33,14 @@ COLORREF Shown(HWND window, int id) {
     HWND control = ::GetDlgItem(window, id);
     const POINT at = MiddleOf(control);
     return ClientPixel(control, at.x, at.y);
+}
+
+bool BothViewsShow(HWND window, COLORREF colour) {
+    return Shown(window, IDC_PREVIEW) == colour && Shown(window, IDC_ZOOM) == colour;
+}
+
+bool NeitherViewShows(HWND window, COLORREF colour) {
+    return Shown(window, IDC_PREVIEW) != colour && Shown(window, IDC_ZOOM) != colour;
 }
 
 // Paints both views behind the program's back, as if nothing had been drawn.
@@ -61,12 +66,13 @@ protected:
         Run([&](HWND window, CPickerDlg& dlg) {
             Command(window, ID_TIMER_STOP);
             ::SetCursorPos(100, 100);
-            // The window's first showing is painted when X has mapped it.
-            PumpMessages(300);
+            // The window's first showing is painted when X has mapped it,
+            // and the views drawn at the tick after that.
+            ASSERT_TRUE(PumpUntil([&] {
+                OneTick(window);
+                return BothViewsShow(window, kScene);
+            })) << "the views never showed the scene";
             OneTick(window);
-            OneTick(window);
-            ASSERT_EQ(Shown(window, IDC_PREVIEW), kScene);
-            ASSERT_EQ(Shown(window, IDC_ZOOM), kScene);
             body(window, dlg);
         });
     }
@@ -92,36 +98,22 @@ TEST_F(Redraw, AStillSceneCostsNoDrawing) {
 }
 
 // Each way the system repaints the views blanks them; the next tick draws
-// them again. (Wine keeps a copy of each window, so a window moved over the
-// picker and away blanks nothing there; the views must still be drawn.)
+// them again.
 TEST_F(Redraw, ARepaintIsFollowedByADrawingWithinOneTick) {
     struct Repaint {
         const char* name;
-        bool blanks;
         std::function<void(HWND)> act;
     };
     const Repaint repaints[] = {
-        {"Enable Zoom twice", true,
+        {"Enable Zoom twice",
          [](HWND window) {
              Command(window, ID_OPTIONS_ZOOM);
              Command(window, ID_OPTIONS_ZOOM);
          }},
-        {"a window moved over it and away", !RunningUnderWine(),
-         [](HWND window) {
-             RECT rect{};
-             ::GetWindowRect(window, &rect);
-             HWND cover = ::CreateWindowExA(
-                 WS_EX_TOPMOST | WS_EX_TOOLWINDOW, "STATIC", "", WS_POPUP | WS_VISIBLE, rect.left, rect.top,
-                 rect.right - rect.left, rect.bottom - rect.top, nullptr, nullptr, nullptr, nullptr);
-             PumpMessages(50);
-             ::SetWindowPos(cover, nullptr, rect.right + 10, rect.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-             PumpMessages(50);
-             ::DestroyWindow(cover);
-         }},
-        {"minimise and restore", true,
+        {"minimise and restore",
          [](HWND window) {
              ::SendMessageA(window, WM_SYSCOMMAND, SC_MINIMIZE, 0);
-             PumpMessages(50);
+             PumpUntil([&] { return ::IsIconic(window) != FALSE; });
              ::SendMessageA(window, WM_SYSCOMMAND, SC_RESTORE, 0);
          }},
     };
@@ -129,15 +121,34 @@ TEST_F(Redraw, ARepaintIsFollowedByADrawingWithinOneTick) {
         SCOPED_TRACE(repaint.name);
         RunStill([&](HWND window, CPickerDlg&) {
             repaint.act(window);
-            PumpMessages(100);
-            if (repaint.blanks) {
-                EXPECT_NE(Shown(window, IDC_PREVIEW), kScene) << "the repaint left the preview";
-                EXPECT_NE(Shown(window, IDC_ZOOM), kScene) << "the repaint left the zoom view";
-            }
+            EXPECT_TRUE(PumpUntil([&] { return NeitherViewShows(window, kScene); })) << "the repaint left a view";
             OneTick(window);
-            EXPECT_EQ(Shown(window, IDC_PREVIEW), kScene);
-            EXPECT_EQ(Shown(window, IDC_ZOOM), kScene);
+            EXPECT_TRUE(PumpUntil([&] { return BothViewsShow(window, kScene); })) << "a view was not drawn again";
         });
+    }
+}
+
+// A window moved over the picker and away: the views are right afterwards.
+TEST_F(Redraw, AWindowMovedOverThePickerAndAwayLeavesTheViewsRight) {
+    bool blanked = false;
+    RunStill([&](HWND window, CPickerDlg&) {
+        RECT rect{};
+        ::GetWindowRect(window, &rect);
+        HWND cover = ::CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, "STATIC", "", WS_POPUP | WS_VISIBLE,
+                                       rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                                       nullptr, nullptr, nullptr, nullptr);
+        PumpUntil([&] { return NeitherViewShows(window, kScene); }, 2000);
+        ::SetWindowPos(cover, nullptr, rect.right + 10, rect.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        PumpMessages(1);
+        ::DestroyWindow(cover);
+        blanked = PumpUntil([&] { return NeitherViewShows(window, kScene); }, 2000);
+        OneTick(window);
+        EXPECT_TRUE(PumpUntil([&] { return BothViewsShow(window, kScene); })) << "a view was left wrong";
+    });
+    if (!blanked) {
+        GTEST_SKIP() << "the system kept a copy of the picker and put it back (Wine does, as does desktop "
+                        "composition on Windows), so the views were never blanked: only that they are right "
+                        "afterwards was checked, not their drawing after a blanking";
     }
 }
 

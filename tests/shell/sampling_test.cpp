@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "picker_window.h"
 #include "readout_format.h"
@@ -14,8 +15,17 @@ constexpr COLORREF kLeft = RGB(10, 200, 30);
 constexpr COLORREF kRight = RGB(40, 50, 220);
 constexpr COLORREF kRed = RGB(255, 0, 0);
 
-// Lets the timer run a few ticks with the pointer where it is now.
-void Ticks() { PumpMessages(100); }
+// One tick with the pointer where it is now, given rather than waited for.
+void Tick(HWND window) {
+    ::SendMessageA(window, WM_TIMER, 1, 0);
+    PumpMessages(1);
+}
+
+// A pixel of a control once it shows `expected`, or when a busy machine's
+// patience has run out.
+COLORREF ShownPixel(HWND control, int x, int y, COLORREF expected) {
+    return Eventually(expected, [&] { return ClientPixel(control, x, y); });
+}
 
 RECT ClientOf(HWND window) {
     RECT client{};
@@ -25,28 +35,50 @@ RECT ClientOf(HWND window) {
 
 using Sampling = PickerWindow;
 
+double NowMs() {
+    LARGE_INTEGER now{};
+    LARGE_INTEGER frequency{};
+    ::QueryPerformanceCounter(&now);
+    ::QueryPerformanceFrequency(&frequency);
+    return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+// When each sampling tick was taken from the queue, seen by a hook on the
+// thread's message retrieval.
+HWND tickWindow = nullptr;
+std::vector<double>* tickTimes = nullptr;
+
+LRESULT CALLBACK RecordTick(int code, WPARAM removed, LPARAM message) {
+    const MSG* taken = reinterpret_cast<const MSG*>(message);
+    if (code == HC_ACTION && removed == PM_REMOVE && taken->message == WM_TIMER && taken->hwnd == tickWindow &&
+        taken->wParam == 1) {
+        tickTimes->push_back(NowMs());
+    }
+    return ::CallNextHookEx(nullptr, code, removed, message);
+}
+
 TEST_F(Sampling, FollowsThePointerInTextsAndPreview) {
     Scene scene({0, 0, 200, 200}, 100, kLeft, kRight);
     Run([](HWND window, CPickerDlg& dlg) {
         ::SetCursorPos(120, 50);
-        Ticks();
+        Tick(window);
         EXPECT_EQ(WindowText(::GetDlgItem(window, IDC_POSITION)), "X: 120, Y: 50");
         EXPECT_EQ(dlg.State().m_crCurrent, kRight);
         HWND preview = ::GetDlgItem(window, IDC_PREVIEW);
         const RECT client = ClientOf(preview);
-        EXPECT_EQ(ClientPixel(preview, client.right / 2, client.bottom / 2), kRight);
-        EXPECT_EQ(ClientPixel(preview, 0, 0), kRight);
+        EXPECT_EQ(ShownPixel(preview, client.right / 2, client.bottom / 2, kRight), kRight);
+        EXPECT_EQ(ShownPixel(preview, 0, 0, kRight), kRight);
 
         const std::pair<int, std::string> formats[] = {{0, "28, 32, DC"}, {1, "#2832DC"}, {2, "40, 50, 220"}};
         for (const auto& [format, text] : formats) {
             ::SendMessageA(::GetDlgItem(window, IDC_FORMAT), CB_SETCURSEL, static_cast<WPARAM>(format), 0);
             Command(window, IDC_FORMAT, CBN_SELCHANGE);
-            Ticks();
+            Tick(window);
             EXPECT_EQ(WindowText(::GetDlgItem(window, IDC_LIVE_VALUE)), text);
         }
 
         ::SetCursorPos(30, 40);
-        Ticks();
+        Tick(window);
         EXPECT_EQ(WindowText(::GetDlgItem(window, IDC_POSITION)), "X: 30, Y: 40");
         EXPECT_EQ(dlg.State().m_crCurrent, kLeft);
     });
@@ -63,7 +95,7 @@ TEST_F(Sampling, MagnifiesTheSquareRoundThePointerWithTheCrossHair) {
         for (UINT scale : {ID_SCALE_2X, ID_SCALE_4X, ID_SCALE_8X}) {
             Command(window, scale);
             ::SetCursorPos(100, 100);
-            Ticks();
+            Tick(window);
             const int offset = dlg.State().m_nZoomOffset;
             const int size = dlg.State().m_nZoomSize;
             const huevane::ZoomGeometry g = huevane::ComputeZoomGeometry(
@@ -104,7 +136,7 @@ TEST_F(Sampling, AtEveryEdgeTheViewShowsTheScreenUpToTheEdgeAndBlackBeyond) {
                 SCOPED_TRACE(::testing::Message() << "pointer at " << x << ", " << y);
                 Scene scene({x - 30, y - 30, x + 30, y + 30}, x, kLeft, kRight);
                 ::SetCursorPos(x, y);
-                Ticks();
+                Tick(window);
                 EXPECT_EQ(dlg.State().m_crCurrent, kRight);
 
                 const int size = dlg.State().m_nZoomSize;
@@ -145,11 +177,11 @@ TEST_F(Sampling, ZoomOffLeavesTheViewAloneAndMakesNoPen) {
     Scene scene({0, 0, 200, 200}, 100, kLeft, kRight);
     Run([](HWND window, CPickerDlg& dlg) {
         ::SetCursorPos(50, 50);
-        Ticks();
+        Tick(window);
         const HPEN pen = dlg.CrossPen();
         ASSERT_NE(pen, nullptr);
         Command(window, ID_OPTIONS_ZOOM);
-        Ticks();
+        Tick(window);
         EXPECT_EQ(dlg.CrossPen(), pen) << "no pen is made while zoom is off";
         HWND zoom = ::GetDlgItem(window, IDC_ZOOM);
         const RECT client = ClientOf(zoom);
@@ -177,46 +209,51 @@ TEST_F(Sampling, SwatchesShowTheHistoryAfterEachCapture) {
     Scene scene({0, 0, 200, 200}, 100, kLeft, kRight);
     Run([](HWND window, CPickerDlg&) {
         const int swatches[] = {IDC_SWATCH1, IDC_SWATCH2, IDC_SWATCH3, IDC_SWATCH4, IDC_SWATCH5};
-        auto swatch = [&](int k) {
+        // Swatch k's colour, once it shows `expected` or the patience runs out.
+        auto swatch = [&](int k, COLORREF expected) {
             HWND control = ::GetDlgItem(window, swatches[k]);
             const RECT client = ClientOf(control);
-            return ClientPixel(control, client.right / 2, client.bottom / 2);
+            return ShownPixel(control, client.right / 2, client.bottom / 2, expected);
         };
         const huevane::COLORREF start = huevane::kInitialSlotColour;
         ::SetCursorPos(50, 50);
-        Ticks();
+        Tick(window);
         ::SendMessageA(window, WM_HOTKEY, 12269, 0);
-        EXPECT_EQ(swatch(0), kLeft);
-        for (int k = 1; k < 5; ++k) EXPECT_EQ(swatch(k), start) << "swatch " << k + 1;
+        EXPECT_EQ(swatch(0, kLeft), kLeft);
+        for (int k = 1; k < 5; ++k) EXPECT_EQ(swatch(k, start), start) << "swatch " << k + 1;
 
         ::SetCursorPos(150, 50);
-        Ticks();
+        Tick(window);
         ::SendMessageA(window, WM_HOTKEY, 12269, 0);
-        EXPECT_EQ(swatch(0), kRight);
-        EXPECT_EQ(swatch(1), kLeft);
-        EXPECT_EQ(swatch(2), start);
+        EXPECT_EQ(swatch(0, kRight), kRight);
+        EXPECT_EQ(swatch(1, kLeft), kLeft);
+        EXPECT_EQ(swatch(2, start), start);
 
         for (int i = 0; i < 4; ++i) ::SendMessageA(window, WM_HOTKEY, 12269, 0);
-        for (int k = 0; k < 5; ++k) EXPECT_EQ(swatch(k), kRight) << "swatch " << k + 1 << " after six";
+        for (int k = 0; k < 5; ++k) EXPECT_EQ(swatch(k, kRight), kRight) << "swatch " << k + 1 << " after six";
     });
 }
 
-TEST_F(Sampling, TicksFortyTimesASecond) {
+// The timer's period: the k-th tick after the timer is armed comes no sooner
+// than k periods later, which a busy machine cannot break (it can only delay
+// ticks or merge them), and ticks keep coming.
+TEST_F(Sampling, TheKthTickComesNoSoonerThanKPeriodsAfterTheStart) {
     Run([](HWND window, CPickerDlg&) {
-        HWND position = ::GetDlgItem(window, IDC_POSITION);
-        int ticks = 0;
-        const DWORD start = ::GetTickCount();
-        ::SetWindowTextA(position, "untouched");
-        while (::GetTickCount() - start < 1000) {
-            PumpMessages(1);
-            if (WindowText(position) != "untouched") {
-                ++ticks;
-                ::SetWindowTextA(position, "untouched");
-            }
+        Command(window, ID_TIMER_STOP);
+        std::vector<double> ticks;
+        tickWindow = window;
+        tickTimes = &ticks;
+        HHOOK hook = ::SetWindowsHookExA(WH_GETMESSAGE, &RecordTick, nullptr, ::GetCurrentThreadId());
+        ASSERT_NE(hook, nullptr);
+        const double armed = NowMs();
+        Command(window, ID_TIMER_START);
+        PumpUntil([&] { return ticks.size() >= 20; }, kLongerThanAnyDelay);
+        ::UnhookWindowsHookEx(hook);
+        ASSERT_GE(ticks.size(), 20u) << "the timer stopped ticking";
+        for (std::size_t k = 0; k < 20; ++k) {
+            // The platform counts whole milliseconds.
+            EXPECT_GE(ticks[k] - armed, 25.0 * static_cast<double>(k + 1) - 2.0) << "tick " << k + 1;
         }
-        // Every 25 ms; a busy machine may delay a few.
-        EXPECT_GE(ticks, 30);
-        EXPECT_LE(ticks, 42);
     });
 }
 

@@ -22,12 +22,26 @@ HWND SolidWindow(int x, int y, int width, int height, COLORREF colour) {
     return window;
 }
 
+// Whether the screen shows `colour` in the part of `part` that lies on the
+// screens (a scene at an edge reaches beyond them).
+bool ScreenShows(RECT part, COLORREF colour) {
+    const RECT screens{::GetSystemMetrics(SM_XVIRTUALSCREEN), ::GetSystemMetrics(SM_YVIRTUALSCREEN),
+                       ::GetSystemMetrics(SM_XVIRTUALSCREEN) + ::GetSystemMetrics(SM_CXVIRTUALSCREEN),
+                       ::GetSystemMetrics(SM_YVIRTUALSCREEN) + ::GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+    RECT shown{};
+    if (!::IntersectRect(&shown, &part, &screens)) return true;
+    return ScreenPixel((shown.left + shown.right) / 2, (shown.top + shown.bottom) / 2) == colour;
+}
+
 }  // namespace
 
+// The scene is there once the screen shows it: X maps windows in its own time.
 Scene::Scene(RECT area, int splitX, COLORREF left, COLORREF right) {
     left_ = SolidWindow(area.left, area.top, splitX - area.left, area.bottom - area.top, left);
     right_ = SolidWindow(splitX, area.top, area.right - splitX, area.bottom - area.top, right);
-    PumpMessages(50);
+    const RECT leftPart{area.left, area.top, splitX, area.bottom};
+    const RECT rightPart{splitX, area.top, area.right, area.bottom};
+    PumpUntil([&] { return ScreenShows(leftPart, left) && ScreenShows(rightPart, right); });
 }
 
 Scene::~Scene() {
