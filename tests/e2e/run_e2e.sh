@@ -11,20 +11,8 @@ set -u
 exe=$1
 probe_exe=$2
 machine=$3
-root=$(cd "$(dirname "$0")/../.." && pwd)
-# shellcheck source=../../scripts/wine-env
-. "$root/scripts/wine-env"
-# shellcheck source=../../scripts/drive-picker
-. "$root/scripts/drive-picker"
-# shellcheck source=check.sh
-. "$root/tests/e2e/check.sh"
-
-scene_pid=""
-cleanup() {
-  close_all
-  [ -n "$scene_pid" ] && kill "$scene_pid" 2>/dev/null
-}
-trap cleanup EXIT
+# shellcheck source=harness.sh
+. "$(dirname "$0")/harness.sh"
 
 if ! xdpyinfo >/dev/null 2>&1; then
   echo "cannot open the display ${DISPLAY:-(none)}"
@@ -190,22 +178,5 @@ key shift+F5
 enabled_all() { probe enabled-all | sort -r | tr '\n' ' ' | sed 's/ $//'; }
 expect "the first copy keeps the hot key" "11111 00000" enabled_all
 close_all
-
-echo "== every way of closing ends the program"
-closer_names=("the close box" "Alt+F4" "Esc" "Enter" "the system menu")
-for closer in 0 1 2 3 4; do
-  start_picker
-  case $closer in
-    0) read -r wx wy < <(xdotool search --name '^Huevane$' getwindowgeometry --shell | sed -n 's/^[XY]=//p' | tr '\n' ' ')
-       width=$(xdotool search --name '^Huevane$' getwindowgeometry --shell | sed -n 's/^WIDTH=//p')
-       click_at $((wx + width - 10)) $((wy + 10)) ;;
-    1) click_control 1008; key alt+F4 ;;
-    2) click_control 1008; key Escape ;;
-    3) click_control 1005; key Return ;;
-    4) click_control 1008; key alt+space; key c ;;
-  esac
-  expect "${closer_names[$closer]} ends the process" "" picker_pids
-  close_all
-done
 
 report

@@ -11,28 +11,10 @@ set -u
 exe=$1
 probe_exe=$2
 work=$3
-root=$(cd "$(dirname "$0")/../.." && pwd)
-# shellcheck source=../../scripts/wine-env
-. "$root/scripts/wine-env"
-# shellcheck source=../../scripts/drive-picker
-. "$root/scripts/drive-picker"
-# shellcheck source=check.sh
-. "$root/tests/e2e/check.sh"
+# shellcheck source=harness.sh
+. "$(dirname "$0")/harness.sh"
 
 mkdir -p "$work"
-xorg_pid=""
-scene_pid=""
-cleanup() {
-  close_all
-  [ -n "$scene_pid" ] && kill "$scene_pid" 2>/dev/null
-  stop_wine_and_display
-  if [ -n "$xorg_pid" ]; then
-    kill "$xorg_pid" 2>/dev/null
-    wait "$xorg_pid" 2>/dev/null
-  fi
-}
-trap cleanup EXIT
-
 # Screen 0 is the primary; screen 1 lies left of it.
 cat >"$work/xorg.conf" <<'EOF'
 Section "ServerFlags"
@@ -87,6 +69,7 @@ n=$(free_display_number)
 Xorg ":$n" -config "$work/xorg.conf" -noreset -nolisten tcp -logfile "$work/xorg.log" "vt$((n % 50 + 8))" \
   >/dev/null 2>&1 &
 xorg_pid=$!
+record_pid "$xorg_pid"
 export DISPLAY=":$n"
 wait_for_display "$xorg_pid" || exit 1
 # X's origin is the left monitor's corner, 800 pixels left of Wine's.

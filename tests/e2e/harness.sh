@@ -1,4 +1,20 @@
-# Sourced by the end-to-end scripts: one line per check, and the count.
+# Sourced by the end-to-end scripts, after they have set $exe and
+# $probe_exe: Huevane driven as a person drives it (scripts/drive-picker), on
+# the display and in the Wine prefix that tests/isolated.sh gives them; one
+# line per check, and the count. What a script starts is ended when it ends.
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+# shellcheck source=../../scripts/wine-env
+. "$root/scripts/wine-env"
+# shellcheck source=../../scripts/drive-picker
+. "$root/scripts/drive-picker"
+
+scene_pid=""
+cleanup() {
+  close_all
+  [ -n "$scene_pid" ] && kill "$scene_pid" 2>/dev/null
+}
+trap cleanup EXIT
+
 passed=0
 failed=0
 
