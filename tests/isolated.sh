@@ -3,9 +3,10 @@
 # Wine server of its own, and an X display of its own unless the test brings
 # its X server. Whatever the test started is ended when it ends, also when
 # CTest stops this script for its time limit: that comes as SIGKILL, which no
-# trap sees, so a watcher outside this process group waits for this script's
-# end and ends the rest. Nothing is ended by name: the Wine server of this
-# prefix, and the process groups recorded in WORK_DIR/pids.
+# trap sees, so a watcher outside this process group waits for the end of
+# this script, or of CTest, and ends the rest. Nothing is ended by name: the
+# Wine server of this prefix, and the processes and process groups recorded
+# in WORK_DIR/pids.
 #
 # usage: isolated.sh WORK_DIR [--x-server-of-its-own] -- COMMAND [ARG...]
 set -u
@@ -24,8 +25,9 @@ end_world() {
 }
 
 if [ "$1" = --watch ]; then
-  # The watcher: $2 is the id of the script that it watches.
-  while kill -0 "$2" 2>/dev/null; do sleep 0.5; done
+  # The watcher: $2 is the id of the script that it watches, $3 CTest's.
+  while kill -0 "$2" 2>/dev/null && kill -0 "$3" 2>/dev/null; do sleep 0.5; done
+  kill -KILL "$2" 2>/dev/null
   end_world
   exit 0
 fi
@@ -42,7 +44,7 @@ fi
 mkdir -p "$work"
 export HUEVANE_PID_FILE="$work/pids"
 : >"$HUEVANE_PID_FILE"
-setsid bash "$0" "$work" --watch $$ </dev/null >/dev/null 2>&1 &
+setsid bash "$0" "$work" --watch $$ "$PPID" </dev/null >/dev/null 2>&1 &
 watcher=$!
 
 test_group=""

@@ -65,13 +65,8 @@ Section "ServerLayout"
     Screen 1 "left" LeftOf "primary"
 EndSection
 EOF
-n=$(free_display_number)
-Xorg ":$n" -config "$work/xorg.conf" -noreset -nolisten tcp -logfile "$work/xorg.log" "vt$((n % 50 + 8))" \
-  >/dev/null 2>&1 &
-xorg_pid=$!
-record_pid "$xorg_pid"
-export DISPLAY=":$n"
-wait_for_display "$xorg_pid" || exit 1
+start_x_server Xorg -config "$work/xorg.conf" -noreset -nolisten tcp -logfile "$work/xorg.log" "vt$(($$ % 50 + 8))" ||
+  exit 1
 # X's origin is the left monitor's corner, 800 pixels left of Wine's.
 root_x_offset=800
 
