@@ -36,6 +36,7 @@ struct Printer {
         out << "BindHotKey(mods " << e.modifiers << ", vk " << e.virtualKey << ')';
     }
     void operator()(const ReleaseHotKey&) const { out << "ReleaseHotKey"; }
+    void operator()(const DestroyMenuBar&) const { out << "DestroyMenuBar"; }
     void operator()(const ShowHotKey& e) const {
         out << "ShowHotKey(vk " << e.virtualKey << ", flags " << e.flags << ')';
     }

@@ -68,6 +68,12 @@ struct ReleaseHotKey {
     bool operator==(const ReleaseHotKey&) const = default;
 };
 
+// Take the menu bar off the window and destroy it: a window destroys the
+// menu it still holds as it goes, which would free the same menu twice.
+struct DestroyMenuBar {
+    bool operator==(const DestroyMenuBar&) const = default;
+};
+
 // Show a combination in the hot key control, flags as the control takes them
 // (HOTKEYF_*).
 struct ShowHotKey {
@@ -117,10 +123,10 @@ struct PaintSwatches {
     bool operator==(const PaintSwatches&) const = default;
 };
 
-using Effect =
-    std::variant<EnableControl, ToggleMenuMark, StartSampleTimer, StopSampleTimer, SetTopmost, RepaintWindow,
-                 BindHotKey, ReleaseHotKey, ShowHotKey, SetHotKeyRules, AddFormatItem, SelectFormatItem,
-                 SetValueText, SelectAllValueText, ScrollValueCaret, CopyValueSelection, PaintSwatches>;
+using Effect = std::variant<EnableControl, ToggleMenuMark, StartSampleTimer, StopSampleTimer, SetTopmost,
+                            RepaintWindow, BindHotKey, ReleaseHotKey, DestroyMenuBar, ShowHotKey,
+                            SetHotKeyRules, AddFormatItem, SelectFormatItem, SetValueText, SelectAllValueText,
+                            ScrollValueCaret, CopyValueSelection, PaintSwatches>;
 
 using Effects = std::vector<Effect>;
 

@@ -55,6 +55,4 @@ HotKeyResult OnHotKey(PickerState& state, std::uint64_t id) {
     return {0, CaptureColor(state)};
 }
 
-Effects ReleaseHotKeyOnDestroy() { return {ReleaseHotKey{}}; }
-
 }  // namespace huevane

@@ -62,7 +62,4 @@ struct HotKeyResult {
 // the current colour.
 HotKeyResult OnHotKey(PickerState& state, std::uint64_t id);
 
-// The window is going: release the hot key whether or not it is registered.
-Effects ReleaseHotKeyOnDestroy();
-
 }  // namespace huevane

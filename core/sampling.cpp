@@ -5,10 +5,19 @@
 
 namespace huevane {
 
-std::optional<Rect> ZoomSourceSquare(const PickerState& state, Point pointer) {
-    if (state.m_bZoom == 0) return std::nullopt;
-    return Rect{pointer.x - state.m_nZoomOffset, pointer.y - state.m_nZoomOffset, state.m_nZoomSize,
-                state.m_nZoomSize};
+ScreenRead PlanScreenRead(const PickerState& state, Point pointer, const Rect& screens) {
+    const bool onScreens = Intersection(Rect{pointer.x, pointer.y, 1, 1}, screens).has_value();
+    if (state.m_bZoom == 0) {
+        return ScreenRead{.square = std::nullopt,
+                          .squareOnScreens = std::nullopt,
+                          .colourFrom = onScreens ? ScreenRead::From::Screen : ScreenRead::From::Nowhere,
+                          .colourAt = pointer};
+    }
+    const Rect square = ZoomSourceSquare(pointer, state.m_nZoomOffset, state.m_nZoomSize);
+    return ScreenRead{.square = square,
+                      .squareOnScreens = Intersection(square, screens),
+                      .colourFrom = onScreens ? ScreenRead::From::Square : ScreenRead::From::Nowhere,
+                      .colourAt = {state.m_nZoomOffset, state.m_nZoomOffset}};
 }
 
 SampleDrawing OnSample(PickerState& state, COLORREF pixel) {

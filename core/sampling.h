@@ -18,10 +18,25 @@ struct SampleDrawing {
     bool drawZoom;                          // draw the zoom view at the preset in force
 };
 
-// The zoom source square round the pointer, to be read from the screen in
-// one go while zoom is on: the pointer's pixel lies inside it, at the zoom
-// offset from its top-left corner. Nothing while zoom is off.
-std::optional<Rect> ZoomSourceSquare(const PickerState& state, Point pointer);
+// What a tick reads from the screen. Only what lies on the screens is read:
+// a pixel off them has no colour, and the part of the zoom source square
+// beyond them is black in the copy.
+struct ScreenRead {
+    // Where the colour under the pointer is read: from the copy of the square
+    // (zoom on, so that the screen is read once), from the screen itself
+    // (zoom off), or nowhere (the pointer is on no screen).
+    enum class From { Nowhere, Square, Screen };
+
+    std::optional<Rect> square;           // the zoom source square to copy, while zoom is on
+    std::optional<Rect> squareOnScreens;  // its part on the screens, the only part read
+    From colourFrom;
+    Point colourAt;  // in the copy, from its top-left corner; on the screen, in screen coordinates
+    bool operator==(const ScreenRead&) const = default;
+};
+
+// The reading of one tick: the pointer, the scale preset in force and the
+// bounds of all screens together decide it.
+ScreenRead PlanScreenRead(const PickerState& state, Point pointer, const Rect& screens);
 
 // A readable pixel becomes the current colour, shown as text in the format
 // in force and in the preview. An unreadable one (the platform's invalid

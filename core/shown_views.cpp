@@ -2,7 +2,7 @@
 
 namespace huevane {
 
-void ShownViews::Trim(SampleDrawing& drawing, const std::optional<ZoomSample>& zoom) {
+void ShownViews::KeepOnlyWhatIsNotShown(SampleDrawing& drawing, const std::optional<ZoomSample>& zoom) {
     if (drawing.previewColour) {
         if (drawing.previewColour == m_preview) {
             drawing.previewColour.reset();

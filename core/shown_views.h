@@ -29,7 +29,7 @@ public:
     // Leaves in `drawing` only what the views do not show already, and takes
     // what remains as shown from now on. `zoom` is what the zoom view would
     // show, if its square could be read.
-    void Trim(SampleDrawing& drawing, const std::optional<ZoomSample>& zoom);
+    void KeepOnlyWhatIsNotShown(SampleDrawing& drawing, const std::optional<ZoomSample>& zoom);
 
     // The system repainted that view: it shows nothing of ours any more.
     void Repainted(View view);

@@ -16,4 +16,6 @@ Effects InitialiseDialog(PickerState& state) {
     return effects;
 }
 
+Effects CloseDialog() { return {StopSampleTimer{}, DestroyMenuBar{}, ReleaseHotKey{}}; }
+
 }  // namespace huevane

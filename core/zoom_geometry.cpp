@@ -9,7 +9,7 @@ ZoomGeometry ComputeZoomGeometry(Point pointer, int zoomOffset, int zoomSize, st
     const std::int32_t cx = (destRight - destLeft) / 2;
     const std::int32_t cy = (bottom - top) / 2;
     return ZoomGeometry{
-        .source = {pointer.x - zoomOffset, pointer.y - zoomOffset, zoomSize, zoomSize},
+        .source = ZoomSourceSquare(pointer, zoomOffset, zoomSize),
         .destination = {destLeft, top, destRight - destLeft, bottom - top},
         .vertical = {{cx, top}, {cx, bottom}},
         .horizontal = {{destLeft, cy}, {destRight, cy}},

@@ -37,6 +37,12 @@ struct ZoomGeometry {
     bool operator==(const ZoomGeometry&) const = default;
 };
 
+// The zoom source square round the pointer: the pointer's pixel lies inside
+// it, at the zoom offset from its top-left corner; not clamped to the screen.
+constexpr Rect ZoomSourceSquare(Point pointer, int zoomOffset, int zoomSize) {
+    return Rect{pointer.x - zoomOffset, pointer.y - zoomOffset, zoomSize, zoomSize};
+}
+
 // The view's client rectangle as the platform reports it (left, top, right,
 // bottom). The destination is that rectangle narrowed by one pixel at the left
 // and at the right. The cross-hair stands at half the destination's width and

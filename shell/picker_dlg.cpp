@@ -81,13 +81,17 @@ BOOL CPickerDlg::OnInitDialog() {
     m_menu.Attach(::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MENU)));
     SetMenu(m_menu.GetSafeHmenu());
 
+    AskScreenBounds();
     CarryOut(huevane::InitialiseDialog(m_state));
     return TRUE;
 }
 
 // The statics that the tick draws into tell when the system repaints them:
 // each asks its dialog for its colours as it paints its plain background.
+// A change of the display (a monitor added, a resolution raised) is told to
+// every top-level window.
 LRESULT CPickerDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_DISPLAYCHANGE) AskScreenBounds();
     if (message == WM_CTLCOLORSTATIC) {
         const HWND control = reinterpret_cast<HWND>(lParam);
         if (control == m_preview.m_hWnd) m_shownViews.Repainted(huevane::View::Preview);
@@ -131,12 +135,7 @@ void CPickerDlg::OnCopy() { CarryOut(huevane::OnCopy()); }
 
 void CPickerDlg::OnDestroy() {
     CDialog::OnDestroy();
-    KillTimer(huevane::kSampleTimerId);
-    // Taken off the window first: a window frees the menu it still holds
-    // when it is destroyed, which would free this handle a second time.
-    SetMenu(nullptr);
-    m_menu.DestroyMenu();
-    CarryOut(huevane::ReleaseHotKeyOnDestroy());
+    CarryOut(huevane::CloseDialog());
 }
 
 void CPickerDlg::OnOptionsZoom() { CarryOut(huevane::OnOptionsZoom(m_state)); }

@@ -22,6 +22,8 @@ public:
     const huevane::PickerState& State() const { return m_state; }
     // The pen of the last cross-hair drawn, if any.
     HPEN CrossPen() const { return m_crossPen.GetSafeHandle(); }
+    // The bounds of all screens together, as the window last asked for them.
+    const huevane::Rect& ScreenBounds() const { return m_screens; }
 
     DECLARE_MESSAGE_MAP()
 
@@ -62,9 +64,10 @@ private:
     CWnd ControlWindow(huevane::Control control);
     // Flips the check mark of one item of the window's menu bar.
     void ToggleMenuCheck(int popup, int item);
-    huevane::COLORREF ReadPixel(const CDC& screen, huevane::Point pointer, bool copied);
-    // Draws the zoom view; false when the view gave no device context.
-    bool DrawZoomView(bool copied, huevane::Point pointer);
+    void AskScreenBounds();
+    // Draws the zoom view, with the copied square `picture` where there is
+    // one; false when the view gave no device context.
+    bool DrawZoomView(huevane::Point pointer, HDC picture);
     void PaintSwatches(const std::array<huevane::COLORREF, 5>& colours);
 
     CStatic m_swatch5;
@@ -92,6 +95,8 @@ private:
     CPen m_crossPen;
     // The zoom source square of the last tick, in memory.
     ScreenSquare m_zoomSource;
+    // The bounds of all screens together.
+    huevane::Rect m_screens{};
     // What the preview and the zoom view show since the last tick drew them.
     huevane::ShownViews m_shownViews;
 };

@@ -46,6 +46,10 @@ void CPickerDlg::CarryOut(const huevane::Effect& effect) {
             [&](const RepaintWindow&) { InvalidateRect(nullptr, TRUE); },
             [&](const BindHotKey& e) { ::RegisterHotKey(m_hWnd, HOTKEY_ID, e.modifiers, e.virtualKey); },
             [&](const ReleaseHotKey&) { ::UnregisterHotKey(m_hWnd, HOTKEY_ID); },
+            [&](const DestroyMenuBar&) {
+                SetMenu(nullptr);
+                m_menu.DestroyMenu();
+            },
             [&](const ShowHotKey& e) { m_hotKeyCtrl.SetHotKey(e.virtualKey, e.flags); },
             [&](const SetHotKeyRules& e) {
                 m_hotKeyCtrl.SetRules(e.invalidCombinations, e.replacementFlags);

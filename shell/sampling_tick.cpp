@@ -1,6 +1,7 @@
 // The sampling tick and the swatches: direct drawing into the static
-// controls, outside any paint cycle. Nothing drawn here is remembered; a
-// repaint blanks it until the next tick or capture.
+// controls, outside any paint cycle. A repaint by the system blanks what was
+// drawn; the views are drawn again at the next tick, the swatches at the next
+// capture.
 #include <algorithm>
 #include <string>
 
@@ -30,13 +31,22 @@ void CPickerDlg::OnTimer(UINT_PTR) {
     ShowText(m_position, huevane::FormatPosition(pointer.x, pointer.y));
 
     CScreenDC screen;
-    const std::optional<huevane::Rect> square = huevane::ZoomSourceSquare(m_state, pointer);
-    const bool copied = square && screen.GetSafeHdc() && m_zoomSource.Copy(screen, *square);
-    huevane::SampleDrawing drawing = huevane::OnSample(m_state, ReadPixel(screen, pointer, copied));
-    const std::optional<huevane::ZoomSample> zoom =
-        copied ? std::optional(huevane::ZoomSample{pointer, square->width, m_zoomSource.SameAsBefore()})
-               : std::nullopt;
-    m_shownViews.Trim(drawing, zoom);
+    const huevane::ScreenRead read = huevane::PlanScreenRead(m_state, pointer, m_screens);
+    const ScreenSquare::Copied copied = read.square && screen.GetSafeHdc()
+                                            ? m_zoomSource.Copy(screen, *read.square, read.squareOnScreens)
+                                            : ScreenSquare::Copied::Not;
+    huevane::COLORREF pixel = huevane::kInvalidColour;
+    if (read.colourFrom == huevane::ScreenRead::From::Square && copied != ScreenSquare::Copied::Not) {
+        pixel = m_zoomSource.Pixel(read.colourAt);
+    } else if (read.colourFrom == huevane::ScreenRead::From::Screen && screen.GetSafeHdc()) {
+        pixel = ::GetPixel(screen, read.colourAt.x, read.colourAt.y);
+    }
+    huevane::SampleDrawing drawing = huevane::OnSample(m_state, pixel);
+    const HDC picture = copied != ScreenSquare::Copied::Not ? m_zoomSource.Picture() : nullptr;
+    m_shownViews.KeepOnlyWhatIsNotShown(
+        drawing, picture ? std::optional(huevane::ZoomSample{pointer, read.square->width,
+                                                             copied == ScreenSquare::Copied::Unchanged})
+                         : std::nullopt);
 
     if (drawing.liveText) ShowText(m_liveValue, *drawing.liveText);
     if (drawing.previewColour) {
@@ -49,19 +59,19 @@ void CPickerDlg::OnTimer(UINT_PTR) {
             m_shownViews.Repainted(huevane::View::Preview);
         }
     }
-    if (drawing.drawZoom && !DrawZoomView(copied, pointer)) m_shownViews.Repainted(huevane::View::Zoom);
+    if (drawing.drawZoom && !DrawZoomView(pointer, picture)) m_shownViews.Repainted(huevane::View::Zoom);
     Default();
 }
 
-// With zoom on, the square already copied holds the pointer's pixel, so the
-// screen is read once.
-huevane::COLORREF CPickerDlg::ReadPixel(const CDC& screen, huevane::Point pointer, bool copied) {
-    if (!screen.GetSafeHdc()) return huevane::kInvalidColour;
-    if (copied) return m_zoomSource.Pixel(pointer);
-    return ::GetPixel(screen, pointer.x, pointer.y);
+// The screens' bounds: asked for at start and whenever the display changes,
+// since the platform takes longer to give them than a tick to read the
+// square.
+void CPickerDlg::AskScreenBounds() {
+    m_screens = {::GetSystemMetrics(SM_XVIRTUALSCREEN), ::GetSystemMetrics(SM_YVIRTUALSCREEN),
+                 ::GetSystemMetrics(SM_CXVIRTUALSCREEN), ::GetSystemMetrics(SM_CYVIRTUALSCREEN)};
 }
 
-bool CPickerDlg::DrawZoomView(bool copied, huevane::Point pointer) {
+bool CPickerDlg::DrawZoomView(huevane::Point pointer, HDC picture) {
     CWindowDC zoom(m_zoomView.m_hWnd);
     if (!zoom.GetSafeHdc()) return false;
     RECT client{};
@@ -71,9 +81,9 @@ bool CPickerDlg::DrawZoomView(bool copied, huevane::Point pointer) {
                                      client.top, client.right, client.bottom);
 
     zoom.SetStretchBltMode(COLORONCOLOR);
-    if (copied) {
+    if (picture) {
         ::StretchBlt(zoom, g.destination.left, g.destination.top, g.destination.width, g.destination.height,
-                     m_zoomSource.Picture(), 0, 0, g.source.width, g.source.height, SRCCOPY);
+                     picture, 0, 0, g.source.width, g.source.height, SRCCOPY);
     }
 
     // One cross-hair pen at a time: the last one goes before the next is made.

@@ -1,12 +1,13 @@
-// ScreenSquare: the zoom source square, copied from the screen into memory in
-// one read, so that the colour under the pointer and the magnified picture
-// come from the same instant. Near an edge only the part on the screens is
-// read and the rest is black. It tells whether the copy holds the same pixels
-// as the one before. Owns its memory device context and bitmap.
+// ScreenSquare: a square of the screen copied into memory in one read, so
+// that the colour under the pointer and the magnified picture come from the
+// same instant. It reads the part of the square that it is told to, leaves
+// the rest black, and says whether the copy differs from the one before.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <optional>
 
 #include "colorref.h"
 #include "platform.h"
@@ -15,38 +16,32 @@
 
 class ScreenSquare {
 public:
-    ScreenSquare() = default;
-    ~ScreenSquare();
-    ScreenSquare(const ScreenSquare&) = delete;
-    ScreenSquare& operator=(const ScreenSquare&) = delete;
+    enum class Copied { Not, Unchanged, Changed };
 
-    // Copies `source` (screen coordinates) from `screen`; false if it could
-    // not be read.
-    bool Copy(HDC screen, const huevane::Rect& source);
-    // The copy, with the square's top-left pixel at (0, 0).
-    HDC Picture() const { return m_hDC; }
-    // The colour of a screen pixel inside the square last copied; the
-    // platform's invalid colour for one that lies on no screen.
-    huevane::COLORREF Pixel(huevane::Point point) const;
-    // Whether the last copy is the same square, pixel for pixel, as the copy
-    // before it.
-    bool SameAsBefore() const { return m_bSameAsBefore; }
+    // Copies `part` of `square` (both in screen coordinates) from `screen`;
+    // the rest of the copy is black. Not when nothing could be read.
+    Copied Copy(HDC screen, const huevane::Rect& square, const std::optional<huevane::Rect>& part);
+    // The last copy, with the square's top-left pixel at (0, 0).
+    HDC Picture() const { return m_dc.Get(); }
+    // The colour of a pixel of the last copy, from its top-left corner.
+    huevane::COLORREF Pixel(huevane::Point inSquare) const;
 
 private:
-    static constexpr int kSide = huevane::kScale2x.size;  // the largest square
+    static constexpr int kSide =
+        std::max_element(huevane::kScalePresets.begin(), huevane::kScalePresets.end(),
+                         [](const auto& a, const auto& b) { return a.size < b.size; }) -> size;
+    static_assert(std::all_of(huevane::kScalePresets.begin(), huevane::kScalePresets.end(),
+                              [](const auto& preset) { return preset.size > 0 && preset.size <= kSide; }),
+                  "every preset's square fits the copy");
 
     bool MakeBitmap(HDC screen);
 
-    HDC m_hDC = nullptr;
-    HBITMAP m_hBitmap = nullptr;
-    HGDIOBJ m_hOldBitmap = nullptr;
+    COwnedHandle<HDC, &::DeleteDC> m_dc;
+    COwnedHandle<HBITMAP, &::DeleteObject> m_bitmap;
+    // The bitmap selected into the device context until both go.
+    std::optional<CSelectObject> m_selected;
     // The bitmap's pixels, 0x00RRGGBB, row by row from the top.
     const std::uint32_t* m_pBits = nullptr;
-    huevane::Rect m_source{};
+    int m_nWidth = 0;
     std::array<std::uint32_t, kSide * kSide> m_before{};
-    bool m_bSameAsBefore = false;
-    // The screens' bounds, asked for again once a second: the platform takes
-    // longer to give them than to copy the square.
-    huevane::Rect m_screens{};
-    int m_nCopiesSinceScreens = 0;
 };

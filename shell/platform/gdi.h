@@ -10,38 +10,20 @@
 
 #include <windows.h>
 
-#include <utility>
+#include "owned_handle.h"
 
 template <class Handle>
 class CGdiObject {
 public:
-    CGdiObject() = default;
-    ~CGdiObject() { DeleteObject(); }
-    CGdiObject(const CGdiObject&) = delete;
-    CGdiObject& operator=(const CGdiObject&) = delete;
-    CGdiObject(CGdiObject&& other) noexcept : m_hObject(std::exchange(other.m_hObject, nullptr)) {}
-    CGdiObject& operator=(CGdiObject&& other) noexcept {
-        if (this != &other) {
-            DeleteObject();
-            m_hObject = std::exchange(other.m_hObject, nullptr);
-        }
-        return *this;
-    }
-
     // Takes ownership of `object`, deleting the one held before.
-    void Attach(Handle object) {
-        DeleteObject();
-        m_hObject = object;
-    }
+    void Attach(Handle object) { m_object.Reset(object); }
     // Deletes the object held, if any.
-    void DeleteObject() {
-        if (m_hObject) ::DeleteObject(std::exchange(m_hObject, nullptr));
-    }
-    Handle GetSafeHandle() const { return m_hObject; }
-    operator Handle() const { return m_hObject; }
+    void DeleteObject() { m_object.Reset(); }
+    Handle GetSafeHandle() const { return m_object.Get(); }
+    operator Handle() const { return m_object.Get(); }
 
-protected:
-    Handle m_hObject = nullptr;
+private:
+    COwnedHandle<Handle, &::DeleteObject> m_object;
 };
 
 class CPen : public CGdiObject<HPEN> {};

@@ -6,34 +6,16 @@
 
 #include <windows.h>
 
-#include <utility>
+#include "owned_handle.h"
 
 class CMenu {
 public:
-    CMenu() = default;
-    ~CMenu() { DestroyMenu(); }
-    CMenu(const CMenu&) = delete;
-    CMenu& operator=(const CMenu&) = delete;
-    CMenu(CMenu&& other) noexcept : m_hMenu(std::exchange(other.m_hMenu, nullptr)) {}
-    CMenu& operator=(CMenu&& other) noexcept {
-        if (this != &other) {
-            DestroyMenu();
-            m_hMenu = std::exchange(other.m_hMenu, nullptr);
-        }
-        return *this;
-    }
-
     // Takes ownership of `menu`, destroying the one held before.
-    void Attach(HMENU menu) {
-        DestroyMenu();
-        m_hMenu = menu;
-    }
+    void Attach(HMENU menu) { m_menu.Reset(menu); }
     // Destroys the menu held, if any, and holds none afterwards.
-    void DestroyMenu() {
-        if (m_hMenu) ::DestroyMenu(std::exchange(m_hMenu, nullptr));
-    }
-    HMENU GetSafeHmenu() const { return m_hMenu; }
+    void DestroyMenu() { m_menu.Reset(); }
+    HMENU GetSafeHmenu() const { return m_menu.Get(); }
 
 private:
-    HMENU m_hMenu = nullptr;
+    COwnedHandle<HMENU, &::DestroyMenu> m_menu;
 };

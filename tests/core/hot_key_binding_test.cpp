@@ -101,7 +101,5 @@ TEST(HotKey, OnlyOurIdentifierCaptures) {
     EXPECT_EQ(state.m_nCaptured, 1);
 }
 
-TEST(HotKey, ReleasedWhenTheWindowGoes) { EXPECT_EQ(ReleaseHotKeyOnDestroy(), (Effects{ReleaseHotKey{}})); }
-
 }  // namespace
 }  // namespace huevane

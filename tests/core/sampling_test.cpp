@@ -46,39 +46,76 @@ TEST(Sampling, ZoomOffDrawsNoZoomView) {
     EXPECT_FALSE(OnSample(state, 0).drawZoom);
 }
 
-TEST(Sampling, ReadsTheZoomSquareWithThePointersPixelInsideOnlyWhileZoomIsOn) {
-    PickerState state = StartedPicker();
-    EXPECT_EQ(ZoomSourceSquare(state, {100, 200}), (Rect{91, 191, 20, 20}));
-    OnScale2x(state);
-    const Rect square = *ZoomSourceSquare(state, {0, 0});
-    EXPECT_EQ(square, (Rect{-19, -19, 40, 40}));
-    EXPECT_EQ(Intersection(square, Rect{0, 0, 1, 1}), (Rect{0, 0, 1, 1}));
-    OnOptionsZoom(state);
-    EXPECT_EQ(ZoomSourceSquare(state, {5, 5}), std::nullopt);
-}
-
-// Near an edge only the part of the square on the screens is read; the
-// screens may start at negative coordinates (a monitor left of the primary).
-TEST(Sampling, TheSquaresPartOnTheScreensIsWhatOverlaps) {
+// What a tick reads, on screens that start left of the primary monitor, as a
+// monitor left of it makes them: x from -640 to 1279, y from 0 to 1023.
+TEST(Sampling, ATickReadsTheSquareRoundThePointerAndOnlyItsPartOnTheScreens) {
     const Rect screens{-640, 0, 1920, 1024};
+    using From = ScreenRead::From;
     const struct {
-        Rect square;
-        std::optional<Rect> onScreens;
+        const char* why;
+        Effects (*scale)(PickerState&);
+        Point pointer;
+        ScreenRead read;
     } rows[] = {
-        {{100, 100, 20, 20}, Rect{100, 100, 20, 20}},      // wholly inside
-        {{-649, -9, 20, 20}, Rect{-640, 0, 11, 11}},       // top-left corner
-        {{1270, 1014, 20, 20}, Rect{1270, 1014, 10, 10}},  // bottom-right corner
-        {{-10, 500, 20, 20}, Rect{-10, 500, 20, 20}},      // across the seam at x = 0
-        {{-660, 0, 20, 20}, std::nullopt},                 // just off the left edge
-        {{1280, 0, 20, 20}, std::nullopt},                 // just off the right edge
-        {{0, 1024, 10, 10}, std::nullopt},                 // just below
+        {"4X inside: the whole square, the colour at the offset",
+         &OnScale4x,
+         {100, 200},
+         {Rect{91, 191, 20, 20}, Rect{91, 191, 20, 20}, From::Square, {9, 9}}},
+        {"2X inside",
+         &OnScale2x,
+         {100, 200},
+         {Rect{81, 181, 40, 40}, Rect{81, 181, 40, 40}, From::Square, {19, 19}}},
+        {"8X inside",
+         &OnScale8x,
+         {100, 200},
+         {Rect{96, 196, 10, 10}, Rect{96, 196, 10, 10}, From::Square, {4, 4}}},
+        {"top-left corner at negative x",
+         &OnScale4x,
+         {-640, 0},
+         {Rect{-649, -9, 20, 20}, Rect{-640, 0, 11, 11}, From::Square, {9, 9}}},
+        {"bottom-right corner",
+         &OnScale2x,
+         {1279, 1023},
+         {Rect{1260, 1004, 40, 40}, Rect{1260, 1004, 20, 20}, From::Square, {19, 19}}},
+        {"across the seam at x = 0",
+         &OnScale4x,
+         {0, 500},
+         {Rect{-9, 491, 20, 20}, Rect{-9, 491, 20, 20}, From::Square, {9, 9}}},
+        {"right edge, 8X",
+         &OnScale8x,
+         {1279, 10},
+         {Rect{1275, 6, 10, 10}, Rect{1275, 6, 5, 10}, From::Square, {4, 4}}},
+        {"just right of the screens: part of the square is on them, the pointer is not",
+         &OnScale4x,
+         {1280, 10},
+         {Rect{1271, 1, 20, 20}, Rect{1271, 1, 9, 20}, From::Nowhere, {9, 9}}},
+        {"far off the screens: nothing to read",
+         &OnScale8x,
+         {-700, -50},
+         {Rect{-704, -54, 10, 10}, std::nullopt, From::Nowhere, {4, 4}}},
     };
     for (const auto& row : rows) {
-        EXPECT_EQ(Intersection(row.square, screens), row.onScreens)
-            << "square at " << row.square.left << ", " << row.square.top;
+        PickerState state = StartedPicker();
+        row.scale(state);
+        EXPECT_EQ(PlanScreenRead(state, row.pointer, screens), row.read) << row.why;
     }
-    // Coordinates near the integer limits do not overflow.
+}
+
+TEST(Sampling, WithZoomOffATickReadsThePointersPixelAloneWhereItIsOnAScreen) {
+    const Rect screens{-640, 0, 1920, 1024};
+    PickerState state = StartedPicker();
+    OnOptionsZoom(state);
+    using From = ScreenRead::From;
+    EXPECT_EQ(PlanScreenRead(state, {-640, 1023}, screens),
+              (ScreenRead{std::nullopt, std::nullopt, From::Screen, {-640, 1023}}));
+    EXPECT_EQ(PlanScreenRead(state, {-641, 5}, screens).colourFrom, From::Nowhere);
+    EXPECT_EQ(PlanScreenRead(state, {5, 1024}, screens).colourFrom, From::Nowhere);
+}
+
+TEST(Sampling, IntersectionsNearTheIntegerLimitsDoNotOverflow) {
+    const Rect screens{-640, 0, 1920, 1024};
     EXPECT_EQ(Intersection(Rect{2147483600, 0, 40, 40}, screens), std::nullopt);
+    EXPECT_EQ(Intersection(Rect{-2147483647 - 1, 0, 40, 40}, screens), std::nullopt);
 }
 
 }  // namespace

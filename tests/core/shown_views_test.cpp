@@ -16,12 +16,12 @@ constexpr ZoomSample kStill{{100, 200}, 20, true};
 TEST(ShownViews, AStillSceneIsDrawnOnceUntilItChanges) {
     ShownViews shown;
     SampleDrawing first = Tick(0x123456);
-    shown.Trim(first, ZoomSample{{100, 200}, 20, false});
+    shown.KeepOnlyWhatIsNotShown(first, ZoomSample{{100, 200}, 20, false});
     EXPECT_EQ(first.previewColour, 0x123456u);
     EXPECT_TRUE(first.drawZoom);
 
     SampleDrawing still = Tick(0x123456);
-    shown.Trim(still, kStill);
+    shown.KeepOnlyWhatIsNotShown(still, kStill);
     EXPECT_EQ(still.previewColour, std::nullopt);
     EXPECT_FALSE(still.drawZoom);
 
@@ -41,7 +41,7 @@ TEST(ShownViews, AStillSceneIsDrawnOnceUntilItChanges) {
     };
     for (const auto& row : rows) {
         SampleDrawing drawing = Tick(row.colour);
-        shown.Trim(drawing, row.zoom);
+        shown.KeepOnlyWhatIsNotShown(drawing, row.zoom);
         EXPECT_EQ(drawing.previewColour.has_value(), row.preview) << row.why;
         EXPECT_EQ(drawing.drawZoom, row.drawZoom) << row.why;
     }
@@ -50,17 +50,17 @@ TEST(ShownViews, AStillSceneIsDrawnOnceUntilItChanges) {
 TEST(ShownViews, ARepaintedViewIsDrawnAgainAtTheNextTick) {
     ShownViews shown;
     SampleDrawing drawing = Tick(0x123456);
-    shown.Trim(drawing, kStill);
+    shown.KeepOnlyWhatIsNotShown(drawing, kStill);
 
     shown.Repainted(View::Zoom);
     drawing = Tick(0x123456);
-    shown.Trim(drawing, kStill);
+    shown.KeepOnlyWhatIsNotShown(drawing, kStill);
     EXPECT_EQ(drawing.previewColour, std::nullopt);
     EXPECT_TRUE(drawing.drawZoom);
 
     shown.Repainted(View::Preview);
     drawing = Tick(0x123456);
-    shown.Trim(drawing, kStill);
+    shown.KeepOnlyWhatIsNotShown(drawing, kStill);
     EXPECT_EQ(drawing.previewColour, 0x123456u);
     EXPECT_FALSE(drawing.drawZoom);
 }
@@ -68,22 +68,22 @@ TEST(ShownViews, ARepaintedViewIsDrawnAgainAtTheNextTick) {
 TEST(ShownViews, ZoomOffOrAnUnreadSquareIsNeverTakenAsShown) {
     ShownViews shown;
     SampleDrawing drawing = Tick(0x123456);
-    shown.Trim(drawing, kStill);
+    shown.KeepOnlyWhatIsNotShown(drawing, kStill);
 
     SampleDrawing off = Tick(0x123456);
     off.drawZoom = false;
-    shown.Trim(off, std::nullopt);
+    shown.KeepOnlyWhatIsNotShown(off, std::nullopt);
     EXPECT_FALSE(off.drawZoom);
 
     // Zoom on again over the same still screen: the view is drawn anew.
     drawing = Tick(0x123456);
-    shown.Trim(drawing, kStill);
+    shown.KeepOnlyWhatIsNotShown(drawing, kStill);
     EXPECT_TRUE(drawing.drawZoom);
 
     // A square that could not be read: the cross-hair is drawn each tick.
     for (int tick = 0; tick < 2; ++tick) {
         drawing = Tick(0x123456);
-        shown.Trim(drawing, std::nullopt);
+        shown.KeepOnlyWhatIsNotShown(drawing, std::nullopt);
         EXPECT_TRUE(drawing.drawZoom) << "tick " << tick;
     }
 }
@@ -91,13 +91,13 @@ TEST(ShownViews, ZoomOffOrAnUnreadSquareIsNeverTakenAsShown) {
 TEST(ShownViews, AnUnreadablePixelDrawsNoPreviewAndForgetsNothing) {
     ShownViews shown;
     SampleDrawing drawing = Tick(0x123456);
-    shown.Trim(drawing, kStill);
+    shown.KeepOnlyWhatIsNotShown(drawing, kStill);
     SampleDrawing unreadable = Tick(0);
     unreadable.previewColour.reset();
-    shown.Trim(unreadable, kStill);
+    shown.KeepOnlyWhatIsNotShown(unreadable, kStill);
     EXPECT_EQ(unreadable.previewColour, std::nullopt);
     drawing = Tick(0x123456);
-    shown.Trim(drawing, kStill);
+    shown.KeepOnlyWhatIsNotShown(drawing, kStill);
     EXPECT_EQ(drawing.previewColour, std::nullopt) << "the preview still shows 0x123456";
 }
 

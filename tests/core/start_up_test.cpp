@@ -43,5 +43,11 @@ TEST(StartUp, IsOneOrderedListFromTheSwitchesToTheDisabledButtons) {
     EXPECT_EQ(state.m_crCurrent, 0x00D8E9ECu);
 }
 
+// The menu bar goes before the window does, and the hot key last, so that
+// another program can take it once the window is gone.
+TEST(StartUp, ClosingStopsSamplingDestroysTheMenuBarAndReleasesTheHotKey) {
+    EXPECT_EQ(CloseDialog(), (Effects{StopSampleTimer{}, DestroyMenuBar{}, ReleaseHotKey{}}));
+}
+
 }  // namespace
 }  // namespace huevane
