@@ -5,7 +5,7 @@
 namespace huevane {
 
 void ToggleMenuCheck(PickerState& state, MenuItem item, Effects& effects) {
-    state.marks.Toggle(item);
+    state.m_marks.Toggle(item);
     effects.push_back(ToggleMenuMark{item});
 }
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 
 #include "effects.h"
 
@@ -29,22 +30,36 @@ inline constexpr std::array<MenuItem, 10> kMenuItems{
     kStartItem,      kStopItem,      kScale2xItem, kScale4xItem, kScale8xItem,
 };
 
+// Where an item's mark sits in a table of all the marks: after every item of
+// the popups before its own, which the item list gives.
+constexpr std::size_t MarkIndex(MenuItem item) {
+    std::size_t before = 0;
+    for (const MenuItem& listed : kMenuItems) {
+        if (listed.popup < item.popup) ++before;
+    }
+    return before + static_cast<std::size_t>(item.item);
+}
+static_assert(
+    [] {
+        for (std::size_t i = 0; i < kMenuItems.size(); ++i) {
+            if (MarkIndex(kMenuItems[i]) != i) return false;
+        }
+        return true;
+    }(),
+    "the items are listed popup by popup, each popup's in menu order");
+
 class MenuMarks {
 public:
     // Every item is unchecked when the menu is loaded.
     MenuMarks() = default;
 
-    bool IsChecked(MenuItem item) const { return checked_[Index(item)]; }
-    void Toggle(MenuItem item) { checked_[Index(item)] = !checked_[Index(item)]; }
+    bool IsChecked(MenuItem item) const { return m_checked[MarkIndex(item)]; }
+    void Toggle(MenuItem item) { m_checked[MarkIndex(item)] = !m_checked[MarkIndex(item)]; }
 
     bool operator==(const MenuMarks&) const = default;
 
 private:
-    // The popups hold 3, 2, 2 and 3 items: their first items sit at 0, 3, 5, 7.
-    static constexpr std::array<int, 4> kFirstOfPopup{0, 3, 5, 7};
-    static int Index(MenuItem item) { return kFirstOfPopup[item.popup] + item.item; }
-
-    std::array<bool, kMenuItems.size()> checked_{};
+    std::array<bool, kMenuItems.size()> m_checked{};
 };
 
 // Flips one mark in the table and asks the window to flip the same mark.

@@ -41,7 +41,7 @@ struct PickerState {
     std::uint16_t m_wHotKeyFlags = 0;
     std::uint32_t m_nHotKeyMods = 0;
 
-    MenuMarks marks;
+    MenuMarks m_marks;
 };
 
 }  // namespace huevane

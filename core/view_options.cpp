@@ -8,7 +8,7 @@ namespace {
 
 // Toggles the item's mark when it does not already show `checked`.
 void BringMarkTo(PickerState& state, MenuItem item, bool checked, Effects& effects) {
-    if (state.marks.IsChecked(item) != checked) ToggleMenuCheck(state, item, effects);
+    if (state.m_marks.IsChecked(item) != checked) ToggleMenuCheck(state, item, effects);
 }
 
 const ScalePreset* PresetInForce(const PickerState& state) {

@@ -5,8 +5,8 @@
 
 namespace {
 
-constexpr COLORREF kHelpBackground = 0x00CBB19B;  // red 155, green 177, blue 203
-constexpr COLORREF kHelpTextColour = 0x00FF0000;  // pure blue
+constexpr COLORREF kHelpBackground = RGB(155, 177, 203);
+constexpr COLORREF kHelpTextColour = RGB(0, 0, 255);
 constexpr LONG kHelpFontHeight = 12;              // cell height in pixels
 
 // The text, in the pieces it is kept in; lines end with a line feed alone.

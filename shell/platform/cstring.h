@@ -12,9 +12,9 @@ public:
     // Loads a string resource of the program; FALSE, and empty, if there is none.
     BOOL LoadString(UINT id);
 
-    BOOL IsEmpty() const { return text_.empty(); }
-    operator const char*() const { return text_.c_str(); }
+    BOOL IsEmpty() const { return m_text.empty(); }
+    operator const char*() const { return m_text.c_str(); }
 
 private:
-    std::string text_;
+    std::string m_text;
 };

@@ -67,7 +67,7 @@ TEST(HotKey, SetWhileSwitchedOffChangesNeitherSwitchNorControlNorMark) {
     const Effects set = OnSetHotKey(state, kVkF5, 0x02);
     EXPECT_EQ(set, (Effects{ReleaseHotKey{}, BindHotKey{kModControl, kVkF5}}));
     EXPECT_EQ(state.m_bHotKeys, 0);
-    EXPECT_FALSE(state.marks.IsChecked(kHotKeysItem));
+    EXPECT_FALSE(state.m_marks.IsChecked(kHotKeysItem));
     // Switching on registers once more, with no release before it.
     EXPECT_EQ(OnOptionsHotKeys(state),
               (Effects{BindHotKey{kModControl, kVkF5}, EnableControl{Control::HotKey, true},
@@ -81,7 +81,7 @@ TEST(HotKey, SwitchingOffAndOnRegistersTheStoredCombination) {
     EXPECT_EQ(OnOptionsHotKeys(state), (Effects{BindHotKey{kModAlt, 67}, EnableControl{Control::HotKey, true},
                                                 ToggleMenuMark{kHotKeysItem}}));
     EXPECT_EQ(state.m_bHotKeys, 1);
-    EXPECT_TRUE(state.marks.IsChecked(kHotKeysItem));
+    EXPECT_TRUE(state.m_marks.IsChecked(kHotKeysItem));
 }
 
 TEST(HotKey, OnlyOurIdentifierCaptures) {

@@ -69,8 +69,9 @@ public:
     }
 
     void CheckInvariants() const {
+        // The marks as the window shows them, against the switches they stand
+        // for (the real menu against the table is a window test).
         const MenuMarks& marks = window_.marks;
-        EXPECT_EQ(marks, state_.marks) << "the window's menu and the picker's table disagree";
         EXPECT_EQ(marks.IsChecked(kStartItem) + marks.IsChecked(kStopItem), 1);
         EXPECT_EQ(
             marks.IsChecked(kScale2xItem) + marks.IsChecked(kScale4xItem) + marks.IsChecked(kScale8xItem), 1);

@@ -10,7 +10,7 @@ namespace {
 std::vector<MenuItem> CheckedItems(const PickerState& state) {
     std::vector<MenuItem> checked;
     for (MenuItem item : kMenuItems) {
-        if (state.marks.IsChecked(item)) checked.push_back(item);
+        if (state.m_marks.IsChecked(item)) checked.push_back(item);
     }
     return checked;
 }
@@ -32,10 +32,10 @@ TEST(ViewOptions, ZoomFlipsItsSwitchAndMarkAndRepaintsEachTime) {
     const Effects expected{ToggleMenuMark{kEnableZoomItem}, RepaintWindow{}};
     EXPECT_EQ(OnOptionsZoom(state), expected);
     EXPECT_EQ(state.m_bZoom, 0);
-    EXPECT_FALSE(state.marks.IsChecked(kEnableZoomItem));
+    EXPECT_FALSE(state.m_marks.IsChecked(kEnableZoomItem));
     EXPECT_EQ(OnOptionsZoom(state), expected);
     EXPECT_EQ(state.m_bZoom, 1);
-    EXPECT_TRUE(state.marks.IsChecked(kEnableZoomItem));
+    EXPECT_TRUE(state.m_marks.IsChecked(kEnableZoomItem));
 }
 
 TEST(ViewOptions, StayOnTopMovesTheWindowBeforeTheMark) {
@@ -60,8 +60,8 @@ TEST(Timer, StopThenStartMovesTheMarkBothWays) {
     EXPECT_EQ(OnTimerStop(state), (Effects{StopSampleTimer{}, RepaintWindow{}}));
     EXPECT_EQ(OnTimerStart(state),
               (Effects{StartSampleTimer{}, ToggleMenuMark{kStartItem}, ToggleMenuMark{kStopItem}}));
-    EXPECT_TRUE(state.marks.IsChecked(kStartItem));
-    EXPECT_FALSE(state.marks.IsChecked(kStopItem));
+    EXPECT_TRUE(state.m_marks.IsChecked(kStartItem));
+    EXPECT_FALSE(state.m_marks.IsChecked(kStopItem));
 }
 
 using ScaleCommand = Effects (*)(PickerState&);
@@ -93,7 +93,7 @@ TEST(Scale, EveryChoiceFromEveryPresetTogglesTheRightMarksInOrder) {
         EXPECT_EQ(state.m_nZoomOffset, row.to.offset);
         EXPECT_EQ(state.m_nZoomSize, row.to.size);
         for (const ScalePreset& preset : kScalePresets) {
-            EXPECT_EQ(state.marks.IsChecked(preset.item), preset.offset == row.to.offset);
+            EXPECT_EQ(state.m_marks.IsChecked(preset.item), preset.offset == row.to.offset);
         }
     }
 }

@@ -14,7 +14,7 @@ TEST_F(PickerBadInput, UnknownCommandsAndNotificationsChangeNothing) {
         // Known identifiers with other notifications: no command.
         for (UINT id : {IDC_SLOT1, IDC_COPY, IDC_SET_HOTKEY}) Command(window, id, BN_DOUBLECLICKED);
         Command(window, IDC_FORMAT, CBN_DROPDOWN);
-        EXPECT_EQ(dlg.State().marks, before.marks);
+        EXPECT_EQ(dlg.State().m_marks, before.m_marks);
         EXPECT_EQ(dlg.State().m_nCaptured, 0);
         EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(window, IDC_COPY)));
         EXPECT_TRUE(::IsWindow(window));
@@ -33,7 +33,7 @@ TEST_F(PickerBadInput, ARepeatedInitDialogChangesNothing) {
             ::SendMessageA(window, WM_INITDIALOG, 0, lParam);
             EXPECT_EQ(::GetWindowLongPtrA(window, GWLP_WNDPROC), procedure);
         }
-        EXPECT_EQ(dlg.State().marks, before.marks);
+        EXPECT_EQ(dlg.State().m_marks, before.m_marks);
         EXPECT_EQ(dlg.State().m_bZoom, 0);
         // Messages still reach the handlers once, and the platform's defaults.
         Command(window, ID_OPTIONS_ZOOM);

@@ -1,8 +1,5 @@
-#include <random>
-
 #include "picker_window.h"
 #include "readout_format.h"
-#include "test_seed.h"
 
 namespace huevane_test {
 namespace {
@@ -120,23 +117,6 @@ TEST_F(PickerCommands, AboutAndHelpOpenFromTheirMenus) {
         CloseNextDialog(&caption);
         ::SendMessageA(window, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
         EXPECT_EQ(caption, "About Huevane");
-    });
-}
-
-TEST_F(PickerCommands, RealMenuAndRulesAgreeOverLongRandomSequences) {
-    Run([](HWND window, CPickerDlg& dlg) {
-        const unsigned seed = SeedForThisRun();
-        SCOPED_TRACE(ReplayNote(seed));
-        std::mt19937 random(seed);
-        const UINT commands[] = {ID_OPTIONS_ZOOM, ID_OPTIONS_ONTOP, ID_OPTIONS_HOTKEYS, ID_TIMER_START,
-                                 ID_TIMER_STOP,   ID_SCALE_2X,      ID_SCALE_4X,        ID_SCALE_8X};
-        for (int step = 0; step < 2000; ++step) {
-            Command(window, commands[random() % std::size(commands)]);
-            if (step % 100 == 0) ExpectMenuAgreesWithRules(window, dlg);
-        }
-        ExpectMenuAgreesWithRules(window, dlg);
-        EXPECT_EQ(IsTopmost(window), dlg.State().m_bOnTop == 1);
-        EXPECT_EQ(CombinationIsFree(MOD_ALT, 'C'), dlg.State().m_bHotKeys == 0);
     });
 }
 

@@ -22,7 +22,7 @@ bool TimerWritesPosition(HWND window, DWORD ms) {
 
 void ExpectMenuAgreesWithRules(HWND window, const CPickerDlg& dlg) {
     for (std::size_t i = 0; i < std::size(kMenuCommands); ++i) {
-        EXPECT_EQ(IsChecked(window, kMenuCommands[i]), dlg.State().marks.IsChecked(huevane::kMenuItems[i]))
+        EXPECT_EQ(IsChecked(window, kMenuCommands[i]), dlg.State().m_marks.IsChecked(huevane::kMenuItems[i]))
             << "command " << kMenuCommands[i];
     }
 }

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "results_printer.h"
+
 namespace {
 
 std::string programPath;
@@ -45,11 +47,30 @@ TEST(Program, StartsWithItsWindowAndEndsOnClose) {
     ::CloseHandle(process.hProcess);
 }
 
+// The manifest embedded in the program (resource type 24, identifier 1): the
+// common controls of version 6, and per-monitor awareness of the DPI, which
+// the program's drawing relies on.
+TEST(Program, ItsManifestAsksForCommonControls6AndPerMonitorDpiAwareness) {
+    HMODULE program = ::LoadLibraryExA(programPath.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_NE(program, nullptr) << "could not open " << programPath;
+    HRSRC found = ::FindResourceA(program, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));
+    ASSERT_NE(found, nullptr) << "no manifest";
+    const char* bytes = static_cast<const char*>(::LockResource(::LoadResource(program, found)));
+    const std::string manifest(bytes, ::SizeofResource(program, found));
+    ::FreeLibrary(program);
+
+    for (const char* wanted : {"name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"",
+                               ">true/pm</dpiAware>", ">PerMonitorV2, PerMonitor</dpiAwareness>"}) {
+        EXPECT_NE(manifest.find(wanted), std::string::npos) << "the manifest lacks " << wanted;
+    }
+}
+
 }  // namespace
 
 // The program's path comes as the one argument, in either slash.
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
+    huevane_test::PrintResultsToStandardOutputOnly();
     if (argc != 2) {
         std::fprintf(stderr, "usage: %s PATH-OF-Huevane.exe\n", argv[0]);
         return 2;

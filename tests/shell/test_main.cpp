@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "platform.h"
+#include "results_printer.h"
 
 int main(int argc, char** argv) {
     CWinApp app;
     InitCommonControls();
     ::testing::InitGoogleTest(&argc, argv);
+    huevane_test::PrintResultsToStandardOutputOnly();
     return RUN_ALL_TESTS();
 }
