@@ -7,6 +7,7 @@
 #include "picker_state.h"
 #include "platform.h"
 #include "resource.h"
+#include "sampling.h"
 #include "screen_square.h"
 #include "shown_views.h"
 #include "zoom_geometry.h"
@@ -65,6 +66,8 @@ private:
     // Flips the check mark of one item of the window's menu bar.
     void ToggleMenuCheck(int popup, int item);
     void AskScreenBounds();
+    huevane::COLORREF ReadColour(const CDC& screen, const huevane::ScreenRead& read,
+                                 ScreenSquare::Copied copied) const;
     // Draws the zoom view, with the copied square `picture` where there is
     // one; false when the view gave no device context.
     bool DrawZoomView(huevane::Point pointer, HDC picture);

@@ -35,13 +35,7 @@ void CPickerDlg::OnTimer(UINT_PTR) {
     const ScreenSquare::Copied copied = read.square && screen.GetSafeHdc()
                                             ? m_zoomSource.Copy(screen, *read.square, read.squareOnScreens)
                                             : ScreenSquare::Copied::Not;
-    huevane::COLORREF pixel = huevane::kInvalidColour;
-    if (read.colourFrom == huevane::ScreenRead::From::Square && copied != ScreenSquare::Copied::Not) {
-        pixel = m_zoomSource.Pixel(read.colourAt);
-    } else if (read.colourFrom == huevane::ScreenRead::From::Screen && screen.GetSafeHdc()) {
-        pixel = ::GetPixel(screen, read.colourAt.x, read.colourAt.y);
-    }
-    huevane::SampleDrawing drawing = huevane::OnSample(m_state, pixel);
+    huevane::SampleDrawing drawing = huevane::OnSample(m_state, ReadColour(screen, read, copied));
     const HDC picture = copied != ScreenSquare::Copied::Not ? m_zoomSource.Picture() : nullptr;
     m_shownViews.KeepOnlyWhatIsNotShown(
         drawing, picture ? std::optional(huevane::ZoomSample{pointer, read.square->width,
@@ -61,6 +55,22 @@ void CPickerDlg::OnTimer(UINT_PTR) {
     }
     if (drawing.drawZoom && !DrawZoomView(pointer, picture)) m_shownViews.Repainted(huevane::View::Zoom);
     Default();
+}
+
+// The colour where the rules say it is; the platform's invalid colour where
+// it could not be read.
+huevane::COLORREF CPickerDlg::ReadColour(const CDC& screen, const huevane::ScreenRead& read,
+                                         ScreenSquare::Copied copied) const {
+    switch (read.colourFrom) {
+        case huevane::ScreenRead::From::Square:
+            if (copied != ScreenSquare::Copied::Not) return m_zoomSource.Pixel(read.colourAt);
+            break;
+        case huevane::ScreenRead::From::Screen:
+            if (screen.GetSafeHdc()) return ::GetPixel(screen, read.colourAt.x, read.colourAt.y);
+            break;
+        case huevane::ScreenRead::From::Nowhere: break;
+    }
+    return huevane::kInvalidColour;
 }
 
 // The screens' bounds: asked for at start and whenever the display changes,

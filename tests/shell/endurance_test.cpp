@@ -72,12 +72,14 @@ TEST_F(Endurance, TwentyThousandTicksLeaveOnePenAndNoGrowth) {
             }
         }
         EXPECT_EQ(::GetObjectType(last), static_cast<DWORD>(OBJ_PEN));
-        // The cross-hair is still drawn, in red, at the last scale.
+        // The cross-hair is still drawn, in red, at the last scale, once the
+        // last drawing has reached the screen.
         HWND zoom = ::GetDlgItem(window, IDC_ZOOM);
         RECT client{};
         ::GetClientRect(zoom, &client);
         const int cx = (client.right - client.left - 2) / 2;
-        EXPECT_EQ(ClientPixel(zoom, cx, client.bottom / 4), RGB(255, 0, 0));
+        EXPECT_EQ(Eventually(RGB(255, 0, 0), [&] { return ClientPixel(zoom, cx, client.bottom / 4); }),
+                  RGB(255, 0, 0));
         EXPECT_LE(withTicks, withoutTicks + 256 * 1024)
             << "working set grew by " << withTicks << " bytes with the ticks, " << withoutTicks << " without";
     });
