@@ -46,10 +46,13 @@ TEST(Sampling, ZoomOffDrawsNoZoomView) {
     EXPECT_FALSE(OnSample(state, 0).drawZoom);
 }
 
-// What a tick reads, on screens that start left of the primary monitor, as a
-// monitor left of it makes them: x from -640 to 1279, y from 0 to 1023.
+// Screens that start left of the primary monitor, as a monitor left of it
+// makes them: x from -640 to 1279, y from 0 to 1023.
+constexpr Rect kScreens{-640, 0, 1920, 1024};
+
+// What a tick reads, at each preset, inside, at the corners and edges and
+// across the seam at x = 0.
 TEST(Sampling, ATickReadsTheSquareRoundThePointerAndOnlyItsPartOnTheScreens) {
-    const Rect screens{-640, 0, 1920, 1024};
     using From = ScreenRead::From;
     const struct {
         const char* why;
@@ -97,25 +100,23 @@ TEST(Sampling, ATickReadsTheSquareRoundThePointerAndOnlyItsPartOnTheScreens) {
     for (const auto& row : rows) {
         PickerState state = StartedPicker();
         row.scale(state);
-        EXPECT_EQ(PlanScreenRead(state, row.pointer, screens), row.read) << row.why;
+        EXPECT_EQ(PlanScreenRead(state, row.pointer, kScreens), row.read) << row.why;
     }
 }
 
 TEST(Sampling, WithZoomOffATickReadsThePointersPixelAloneWhereItIsOnAScreen) {
-    const Rect screens{-640, 0, 1920, 1024};
     PickerState state = StartedPicker();
     OnOptionsZoom(state);
     using From = ScreenRead::From;
-    EXPECT_EQ(PlanScreenRead(state, {-640, 1023}, screens),
+    EXPECT_EQ(PlanScreenRead(state, {-640, 1023}, kScreens),
               (ScreenRead{std::nullopt, std::nullopt, From::Screen, {-640, 1023}}));
-    EXPECT_EQ(PlanScreenRead(state, {-641, 5}, screens).colourFrom, From::Nowhere);
-    EXPECT_EQ(PlanScreenRead(state, {5, 1024}, screens).colourFrom, From::Nowhere);
+    EXPECT_EQ(PlanScreenRead(state, {-641, 5}, kScreens).colourFrom, From::Nowhere);
+    EXPECT_EQ(PlanScreenRead(state, {5, 1024}, kScreens).colourFrom, From::Nowhere);
 }
 
 TEST(Sampling, IntersectionsNearTheIntegerLimitsDoNotOverflow) {
-    const Rect screens{-640, 0, 1920, 1024};
-    EXPECT_EQ(Intersection(Rect{2147483600, 0, 40, 40}, screens), std::nullopt);
-    EXPECT_EQ(Intersection(Rect{-2147483647 - 1, 0, 40, 40}, screens), std::nullopt);
+    EXPECT_EQ(Intersection(Rect{2147483600, 0, 40, 40}, kScreens), std::nullopt);
+    EXPECT_EQ(Intersection(Rect{-2147483647 - 1, 0, 40, 40}, kScreens), std::nullopt);
 }
 
 }  // namespace
