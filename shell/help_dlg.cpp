@@ -7,7 +7,7 @@ namespace {
 
 constexpr COLORREF kHelpBackground = RGB(155, 177, 203);
 constexpr COLORREF kHelpTextColour = RGB(0, 0, 255);
-constexpr LONG kHelpFontHeight = 12;              // cell height in pixels
+constexpr int kHelpFontHeightAt96Dpi = 12;  // cell height in pixels at 100 %
 
 // The text, in the pieces it is kept in; lines end with a line feed alone.
 constexpr std::array<const char*, 12> kHelpPieces{
@@ -29,6 +29,7 @@ constexpr std::array<const char*, 12> kHelpPieces{
 
 BEGIN_MESSAGE_MAP(CHelpDlg, CDialog)
 ON_WM_CTLCOLOR()
+ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
 END_MESSAGE_MAP()
 
 std::string CHelpDlg::HelpText() {
@@ -42,16 +43,28 @@ void CHelpDlg::DoDataExchange(CDataExchange* pDX) { DDX_Control(pDX, IDC_HELP_TE
 BOOL CHelpDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     m_brush.Attach(::CreateSolidBrush(kHelpBackground));
-
-    LOGFONTA font;
-    std::memset(&font, 0, sizeof font);
-    font.lfHeight = kHelpFontHeight;
-    std::strcpy(font.lfFaceName, "Arial");
-    m_font.Attach(::CreateFontIndirectA(&font));
-
-    m_helpText.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(m_font.GetSafeHandle()), TRUE);
+    UseFontFor(DpiOfWindow(m_hWnd));
     m_helpText.SetWindowText(HelpText().c_str());
     return TRUE;
+}
+
+// The dialog's own font scales with the system; the help text's, which the
+// dialog set, is made again for the new scale. The default handling then
+// gives the window the size and place the system suggests.
+LRESULT CHelpDlg::OnDpiChanged(WPARAM wParam, LPARAM) {
+    UseFontFor(HIWORD(wParam));
+    return Default();
+}
+
+void CHelpDlg::UseFontFor(UINT dpi) {
+    LOGFONTA font;
+    std::memset(&font, 0, sizeof font);
+    font.lfHeight = ::MulDiv(kHelpFontHeightAt96Dpi, static_cast<int>(dpi), static_cast<int>(kDefaultDpi));
+    std::strcpy(font.lfFaceName, "Arial");
+    HFONT scaled = ::CreateFontIndirectA(&font);
+    m_helpText.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(scaled), TRUE);
+    // The text no longer uses the font held before, which this deletes.
+    m_font.Attach(scaled);
 }
 
 // Only the help text is blue on grey-blue; the control decides, not the kind

@@ -1,4 +1,5 @@
-// CHelpDlg: the usage text, in blue Arial on a grey-blue field.
+// CHelpDlg: the usage text, in blue Arial on a grey-blue field, its font
+// scaled with the monitor the box is on.
 #pragma once
 
 #include <string>
@@ -19,8 +20,12 @@ protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
     HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
+    LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
 
 private:
+    // Sets the help text's font, 12 pixels high at 96 DPI, for `dpi`.
+    void UseFontFor(UINT dpi);
+
     CStatic m_helpText;
     CBrush m_brush;
     CFont m_font;

@@ -9,6 +9,7 @@
 #include "platform/app.h"
 #include "platform/cstring.h"
 #include "platform/dialog.h"
+#include "platform/dpi.h"
 #include "platform/gdi.h"
 #include "platform/menu.h"
 #include "platform/message_map.h"

@@ -8,7 +8,8 @@
 # Wine server of this prefix, and the processes and process groups recorded
 # in WORK_DIR/pids.
 #
-# usage: isolated.sh WORK_DIR [--x-server-of-its-own] -- COMMAND [ARG...]
+# usage: isolated.sh WORK_DIR [--x-server-of-its-own] [--dpi DPI] -- COMMAND [ARG...]
+# --dpi sets the system's scale in the prefix before anything starts.
 set -u
 root=$(cd "$(dirname "$0")/.." && pwd)
 work=$1
@@ -33,11 +34,16 @@ if [ "$1" = --watch ]; then
 fi
 
 own_x=""
-if [ "$1" = --x-server-of-its-own ]; then
-  own_x=1
+dpi=""
+while [ "$1" != -- ]; do
+  case $1 in
+    --x-server-of-its-own) own_x=1 ;;
+    --dpi) dpi=$2; shift ;;
+    *) echo "isolated.sh: unknown option $1" >&2; exit 2 ;;
+  esac
   shift
-fi
-[ "$1" = -- ] && shift
+done
+shift
 
 # shellcheck source=../scripts/wine-env
 . "$root/scripts/wine-env"
@@ -57,6 +63,7 @@ trap finish EXIT
 trap 'exit 143' TERM INT
 
 use_fresh_prefix "$work/prefix" || exit 1
+if [ -n "$dpi" ]; then set_system_dpi "$dpi" || exit 1; fi
 if [ -z "$own_x" ]; then
   unset DISPLAY
   start_display || exit 1

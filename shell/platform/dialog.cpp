@@ -2,6 +2,8 @@
 
 #include "app.h"
 
+#include <algorithm>
+
 void DDX_Control(CDataExchange* pDX, int id, CWnd& control) {
     control.Attach(::GetDlgItem(pDX->m_pDlgWnd->m_hWnd, id));
 }
@@ -99,20 +101,35 @@ LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     return result;
 }
 
+namespace {
+
+// `start` moved as little as needed for [start, start + size) to lie within
+// [low, high); where it cannot, its start is kept at `low`.
+int KeepWithin(int start, int size, int low, int high) { return std::max(low, std::min(start, high - size)); }
+
+}  // namespace
+
+// Centred over the owner, then kept wholly inside the work area of the
+// monitor that holds most of the owner, so that no part of the dialog, its
+// caption least of all, opens out of reach.
 void CDialog::CentreOverOwner() {
-    RECT area{};
     HWND owner = ::GetWindow(m_hWnd, GW_OWNER);
-    if (owner && ::IsWindowVisible(owner) && !::IsIconic(owner)) {
-        ::GetWindowRect(owner, &area);
-    } else {
-        ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
-    }
+    const bool overOwner = owner && ::IsWindowVisible(owner) && !::IsIconic(owner);
+    HMONITOR monitor = overOwner ? ::MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST)
+                                 : ::MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY);
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (!::GetMonitorInfoA(monitor, &info)) ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &info.rcWork, 0);
+    const RECT& work = info.rcWork;
+    RECT area = work;
+    if (overOwner) ::GetWindowRect(owner, &area);
+
     RECT rect{};
     ::GetWindowRect(m_hWnd, &rect);
     const int width = rect.right - rect.left;
     const int height = rect.bottom - rect.top;
-    const int x = area.left + (area.right - area.left - width) / 2;
-    const int y = area.top + (area.bottom - area.top - height) / 2;
+    const int x = KeepWithin(area.left + (area.right - area.left - width) / 2, width, work.left, work.right);
+    const int y = KeepWithin(area.top + (area.bottom - area.top - height) / 2, height, work.top, work.bottom);
     ::SetWindowPos(m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

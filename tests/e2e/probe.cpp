@@ -15,6 +15,9 @@
 //   probe menu-open          1 while a popup menu is open, else 0
 //   probe hotkey-free MOD VK 1 when no program holds that global hot key, else 0
 //   probe enabled-all        each main window's numbered buttons, 1 for enabled
+//   probe move X Y           moves the main window's top left corner to X, Y
+//   probe box COMMAND        sends the menu command that opens a box and prints
+//                            where the box opened: left top right bottom; closes it
 //   probe scene X Y W H RRGGBB...   coloured blocks in a row until killed
 #include <windows.h>
 
@@ -133,6 +136,55 @@ int MenuOpen() {
     return 0;
 }
 
+int Move(int x, int y) {
+    HWND main = MainWindow();
+    if (!main) return 1;
+    return ::SetWindowPos(main, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE) ? 0 : 1;
+}
+
+// The box that the main window holds open, if any: a dialog window that it
+// owns.
+struct OwnedBox {
+    HWND owner;
+    HWND box;
+};
+
+BOOL CALLBACK FindOwnedBox(HWND window, LPARAM found) {
+    auto* search = reinterpret_cast<OwnedBox*>(found);
+    char className[16] = {};
+    ::GetClassNameA(window, className, sizeof className);
+    if (std::string(className) != "#32770" || ::GetWindow(window, GW_OWNER) != search->owner ||
+        !::IsWindowVisible(window)) {
+        return TRUE;
+    }
+    search->box = window;
+    return FALSE;
+}
+
+// Waits for `done` up to a minute, which a slow machine may need to open or
+// close a window.
+template <typename Done>
+bool WaitFor(Done done) {
+    for (int i = 0; i < 1200; ++i) {
+        if (done()) return true;
+        ::Sleep(50);
+    }
+    return false;
+}
+
+int Box(UINT command) {
+    HWND main = MainWindow();
+    if (!main) return 1;
+    OwnedBox search{main, nullptr};
+    ::PostMessageA(main, WM_COMMAND, command, 0);
+    if (!WaitFor([&] { return !::EnumWindows(&FindOwnedBox, reinterpret_cast<LPARAM>(&search)); })) return 1;
+    RECT rect{};
+    ::GetWindowRect(search.box, &rect);
+    std::printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right, rect.bottom);
+    ::PostMessageA(search.box, WM_COMMAND, IDCANCEL, 0);
+    return WaitFor([&] { return !::IsWindow(search.box); }) ? 0 : 1;
+}
+
 // A 32-bit process on a 64-bit system runs under WoW64; this probe, built for
 // either, asks the system rather than its own kind.
 int Machine() {
@@ -240,6 +292,8 @@ int main(int argc, char** argv) {
     if (verb == "pixel" && argc == 4) return Pixel(std::atoi(argv[2]), std::atoi(argv[3]));
     if (verb == "windows") return Windows();
     if (verb == "enabled-all") return ::EnumWindows(&PrintEnabled, 0) ? 0 : 1;
+    if (verb == "move" && argc == 4) return Move(std::atoi(argv[2]), std::atoi(argv[3]));
+    if (verb == "box" && argc == 3) return Box(static_cast<UINT>(std::atoi(argv[2])));
     if (verb == "scene" && argc > 6) {
         std::vector<COLORREF> colours;
         for (int i = 6; i < argc; ++i) colours.push_back(ParseColour(argv[i]));

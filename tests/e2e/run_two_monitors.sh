@@ -115,4 +115,24 @@ expect "colour at the outer edge" "255, 255, 255" field live
 expect "zoom view beyond the edge is black" "000000" zoom_at 25
 expect "zoom view on the edge's side" "FFFFFF" zoom_at 75
 
+echo "== About and Help open wholly on the left monitor"
+# Whether the rectangle L T R B lies inside the left monitor.
+on_left_monitor() {
+  if [ "$#" -eq 4 ] && [ "$1" -ge -800 ] && [ "$2" -ge 0 ] && [ "$3" -le 0 ] && [ "$4" -le 600 ]; then
+    echo yes
+  else
+    echo "no: $*"
+  fi
+}
+# The main window at the monitor's corner, and beyond its left, top and
+# bottom edges (below the left monitor there is no screen).
+for place in "-800 0" "-850 300" "-500 -50" "-500 500"; do
+  read -r x y <<<"$place"
+  probe move "$x" "$y"
+  for box in "32774 About" "32775 Help"; do
+    read -r command name <<<"$box"
+    check "$name with the main window at $x, $y" yes "$(on_left_monitor $(probe box "$command"))"
+  done
+done
+
 report

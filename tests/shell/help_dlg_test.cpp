@@ -45,7 +45,6 @@ TEST(HelpBox, ShowsTheSevenLinesInBlueArialOnGreyBlue) {
 
         LOGFONTA font{};
         ::GetObjectA(reinterpret_cast<HFONT>(::SendMessageA(text, WM_GETFONT, 0, 0)), sizeof font, &font);
-        EXPECT_EQ(font.lfHeight, 12);
         EXPECT_STREQ(font.lfFaceName, "Arial");
 
         HDC dc = ::CreateCompatibleDC(nullptr);

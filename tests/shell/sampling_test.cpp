@@ -137,6 +137,7 @@ TEST_F(Sampling, AtEveryEdgeTheViewShowsTheScreenUpToTheEdgeAndBlackBeyond) {
                 Scene scene({x - 30, y - 30, x + 30, y + 30}, x, kLeft, kRight);
                 ::SetCursorPos(x, y);
                 Tick(window);
+                EXPECT_EQ(WindowText(::GetDlgItem(window, IDC_POSITION)), huevane::FormatPosition(x, y));
                 EXPECT_EQ(dlg.State().m_crCurrent, kRight);
 
                 const int size = dlg.State().m_nZoomSize;

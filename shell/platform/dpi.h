@@ -1,0 +1,10 @@
+// The scale a window is shown at, as dots per inch (96 is 100 %).
+#pragma once
+#include <windows.h>
+
+inline constexpr UINT kDefaultDpi = 96;
+
+// The DPI of the monitor that holds `window` where the system keeps one per
+// monitor (GetDpiForWindow, looked up at run time since older systems lack
+// it), else the screen's.
+UINT DpiOfWindow(HWND window);

@@ -1,0 +1,95 @@
+// Where About and Help open: over the main window, and wholly on its screen
+// wherever that window is parked.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "picker_window.h"
+
+namespace huevane_test {
+namespace {
+
+RECT WindowRect(HWND window) {
+    RECT rect{};
+    ::GetWindowRect(window, &rect);
+    return rect;
+}
+
+RECT WorkAreaOf(HWND window) {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    ::GetMonitorInfoA(::MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &info);
+    return info.rcWork;
+}
+
+bool Inside(const RECT& inner, const RECT& outer) {
+    return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
+           inner.bottom <= outer.bottom;
+}
+
+std::string Describe(const RECT& rect) {
+    return "[" + std::to_string(rect.left) + " " + std::to_string(rect.top) + " " + std::to_string(rect.right) +
+           " " + std::to_string(rect.bottom) + "]";
+}
+
+// The box that `command` opens, as it stood when it opened.
+RECT OpenedBy(HWND window, UINT command) {
+    RECT opened{};
+    InNextDialog([&](HWND dialog) { opened = WindowRect(dialog); });
+    Command(window, command);
+    return opened;
+}
+
+constexpr UINT kBoxes[] = {ID_HELP_ABOUT, ID_HELP_HELP};
+
+using DialogPlacement = PickerWindow;
+
+TEST_F(DialogPlacement, OverTheMainWindowInTheMiddleTheBoxesOpenCentredOnIt) {
+    Run([](HWND window, CPickerDlg&) {
+        const RECT work = WorkAreaOf(window);
+        const RECT picker = WindowRect(window);
+        const int width = picker.right - picker.left;
+        const int height = picker.bottom - picker.top;
+        const int left = (work.left + work.right - width) / 2;
+        const int top = (work.top + work.bottom - height) / 2;
+        ::SetWindowPos(window, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        for (const UINT command : kBoxes) {
+            SCOPED_TRACE(::testing::Message() << "command " << command);
+            const RECT box = OpenedBy(window, command);
+            EXPECT_NEAR((box.left + box.right) / 2, left + width / 2, 1);
+            EXPECT_NEAR((box.top + box.bottom) / 2, top + height / 2, 1);
+        }
+    });
+}
+
+// The main window at each corner and in the middle of each edge of its
+// screen's work area, flush with the edge and half beyond it.
+TEST_F(DialogPlacement, WhereverTheMainWindowIsParkedTheBoxesOpenWhollyOnItsScreen) {
+    Run([](HWND window, CPickerDlg&) {
+        const RECT work = WorkAreaOf(window);
+        const RECT picker = WindowRect(window);
+        const int width = picker.right - picker.left;
+        const int height = picker.bottom - picker.top;
+        for (const int beyond : {0, 2}) {
+            const int lefts[] = {work.left - (beyond ? width / beyond : 0), (work.left + work.right - width) / 2,
+                                 work.right - width + (beyond ? width / beyond : 0)};
+            const int tops[] = {work.top - (beyond ? height / beyond : 0), (work.top + work.bottom - height) / 2,
+                                work.bottom - height + (beyond ? height / beyond : 0)};
+            for (const int left : lefts) {
+                for (const int top : tops) {
+                    if (left == lefts[1] && top == tops[1]) continue;  // the middle is no edge
+                    ::SetWindowPos(window, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+                    for (const UINT command : kBoxes) {
+                        const RECT box = OpenedBy(window, command);
+                        EXPECT_TRUE(Inside(box, work))
+                            << "command " << command << " with the main window at " << Describe(WindowRect(window))
+                            << " opened at " << Describe(box) << ", outside " << Describe(work);
+                    }
+                }
+            }
+        }
+    });
+}
+
+}  // namespace
+}  // namespace huevane_test
