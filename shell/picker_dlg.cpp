@@ -80,10 +80,31 @@ BOOL CPickerDlg::OnInitDialog() {
 
     m_menu.Attach(::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MENU)));
     SetMenu(m_menu.GetSafeHmenu());
+    MakeRoomForWrappedMenuBar();
 
     AskScreenBounds();
     CarryOut(huevane::InitialiseDialog(m_state));
     return TRUE;
+}
+
+// The menu bar takes its height out of the client area. Where the window is
+// too narrow for the bar in one row (at a scale where the menu font grows
+// more than the dialog's), the further rows would cut off the controls at
+// the bottom: the window grows by their height.
+void CPickerDlg::MakeRoomForWrappedMenuBar() {
+    const int last = ::GetMenuItemCount(m_menu.GetSafeHmenu()) - 1;
+    RECT first{};
+    RECT final{};
+    if (last <= 0 || !::GetMenuItemRect(m_hWnd, m_menu.GetSafeHmenu(), 0, &first) ||
+        !::GetMenuItemRect(m_hWnd, m_menu.GetSafeHmenu(), static_cast<UINT>(last), &final)) {
+        return;
+    }
+    const int furtherRows = final.top - first.top;
+    if (furtherRows <= 0) return;
+    RECT window{};
+    ::GetWindowRect(m_hWnd, &window);
+    SetWindowPos(nullptr, 0, 0, window.right - window.left, window.bottom - window.top + furtherRows,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // The statics that the tick draws into tell when the system repaints them:

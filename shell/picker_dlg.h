@@ -66,6 +66,7 @@ private:
     // Flips the check mark of one item of the window's menu bar.
     void ToggleMenuCheck(int popup, int item);
     void AskScreenBounds();
+    void MakeRoomForWrappedMenuBar();
     huevane::COLORREF ReadColour(const CDC& screen, const huevane::ScreenRead& read,
                                  ScreenSquare::Copied copied) const;
     // Draws the zoom view, with the copied square `picture` where there is

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <vector>
 
 #include "help_dlg.h"
 #include "picker_window.h"
@@ -60,6 +61,30 @@ TEST_F(Scaling, TheProgramRunsAtTheScaleTheSystemWasGiven) {
         // the scale: a line of it is about its size of 8 points (a bitmap
         // font gives the nearest size it has, 20 pixels for 21 at 192 DPI).
         EXPECT_GE(DialogLineHeight(window), ::MulDiv(8 * 9, static_cast<int>(ExpectedDpi()), 72 * 10));
+    });
+}
+
+BOOL CALLBACK CollectControl(HWND control, LPARAM controls) {
+    reinterpret_cast<std::vector<HWND>*>(controls)->push_back(control);
+    return TRUE;
+}
+
+TEST_F(Scaling, EveryControlOfTheMainWindowIsShownWhole) {
+    Run([](HWND window, CPickerDlg&) {
+        RECT client{};
+        ::GetClientRect(window, &client);
+        std::vector<HWND> controls;
+        ::EnumChildWindows(window, &CollectControl, reinterpret_cast<LPARAM>(&controls));
+        ASSERT_EQ(controls.size(), 20u);
+        for (HWND control : controls) {
+            RECT rect{};
+            ::GetWindowRect(control, &rect);
+            ::MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&rect), 2);
+            EXPECT_TRUE(rect.left >= client.left && rect.top >= client.top && rect.right <= client.right &&
+                        rect.bottom <= client.bottom)
+                << "control " << ::GetDlgCtrlID(control) << " reaches " << rect.right << ", " << rect.bottom
+                << " in a client area of " << client.right << " by " << client.bottom;
+        }
     });
 }
 
