@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Huevane on two monitors: the primary, 1024 by 768, and one of 800 by 600 to
-# its left, which Wine places at negative coordinates. They are joined by
-# Xinerama on an X server of their own: the X.Org server with its dummy video
-# driver, since Xvfb stacks all of its screens at the same origin. Runs in
-# the Wine prefix that tests/isolated.sh gives it, and starts its Wine once
-# its X server is up.
+# its left, which Wine places at negative coordinates. They are two outputs
+# of one screen of the X.Org server with its dummy video driver, laid out by
+# RandR from the server's configuration: Wine 8 and Wine 10 both read
+# monitors from RandR (Wine 10 no longer from screens joined by Xinerama), and
+# Xvfb has no outputs to lay out. Runs in the Wine prefix that
+# tests/isolated.sh gives it, and starts its Wine once its X server is up.
 #
 # usage: run_two_monitors.sh HUEVANE_EXE PROBE_EXE WORK_DIR
 set -u
@@ -15,54 +16,45 @@ work=$3
 . "$(dirname "$0")/harness.sh"
 
 mkdir -p "$work"
-# Screen 0 is the primary; screen 1 lies left of it.
+# The driver's outputs DUMMY0 and DUMMY1 take the monitors named for them.
 cat >"$work/xorg.conf" <<'EOF'
 Section "ServerFlags"
     Option "AutoAddDevices" "false"
     Option "DontVTSwitch" "true"
-    Option "Xinerama" "true"
 EndSection
 Section "Device"
-    Identifier "primary card"
+    Identifier "card"
     Driver "dummy"
-    VideoRam 16384
-EndSection
-Section "Device"
-    Identifier "left card"
-    Driver "dummy"
-    VideoRam 16384
+    VideoRam 32768
+    Option "Monitor-DUMMY0" "primary"
+    Option "Monitor-DUMMY1" "left"
 EndSection
 Section "Monitor"
-    Identifier "monitor"
+    Identifier "primary"
     HorizSync 5.0 - 1000.0
     VertRefresh 5.0 - 200.0
     Modeline "1024x768" 63.50 1024 1072 1176 1328 768 771 775 798 -hsync +vsync
-    Modeline "800x600" 38.25 800 832 912 1024 600 603 607 624 -hsync +vsync
+    Option "PreferredMode" "1024x768"
+    Option "Primary" "true"
 EndSection
-Section "Screen"
-    Identifier "primary"
-    Device "primary card"
-    Monitor "monitor"
-    DefaultDepth 24
-    SubSection "Display"
-        Depth 24
-        Modes "1024x768"
-    EndSubSection
-EndSection
-Section "Screen"
+Section "Monitor"
     Identifier "left"
-    Device "left card"
-    Monitor "monitor"
+    HorizSync 5.0 - 1000.0
+    VertRefresh 5.0 - 200.0
+    Modeline "800x600" 38.25 800 832 912 1024 600 603 607 624 -hsync +vsync
+    Option "PreferredMode" "800x600"
+    Option "Enable" "true"
+    Option "LeftOf" "primary"
+EndSection
+Section "Screen"
+    Identifier "screen"
+    Device "card"
+    Monitor "primary"
     DefaultDepth 24
     SubSection "Display"
         Depth 24
-        Modes "800x600"
+        Virtual 1824 768
     EndSubSection
-EndSection
-Section "ServerLayout"
-    Identifier "two monitors"
-    Screen 0 "primary" 0 0
-    Screen 1 "left" LeftOf "primary"
 EndSection
 EOF
 start_x_server Xorg -config "$work/xorg.conf" -noreset -nolisten tcp -logfile "$work/xorg.log" "vt$(($$ % 50 + 8))" ||
