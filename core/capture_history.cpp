@@ -1,6 +1,7 @@
 #include "capture_history.h"
 
 #include <array>
+#include <cstddef>
 
 #include "picker_state.h"
 #include "readout_format.h"
@@ -18,11 +19,14 @@ constexpr std::array<Control, kHistorySlots> kSlotButtons{
     Control::Slot1, Control::Slot2, Control::Slot3, Control::Slot4, Control::Slot5,
 };
 
+// Slots are counted from 1, as the buttons are numbered.
+std::size_t IndexOf(int slot) { return static_cast<std::size_t>(slot - 1); }
+
 }  // namespace
 
-COLORREF SlotColour(const PickerState& state, int slot) { return state.*kSlotMembers[slot - 1]; }
+COLORREF SlotColour(const PickerState& state, int slot) { return state.*kSlotMembers[IndexOf(slot)]; }
 
-Control SlotButton(int slot) { return kSlotButtons[slot - 1]; }
+Control SlotButton(int slot) { return kSlotButtons[IndexOf(slot)]; }
 
 Effects CaptureColor(PickerState& state) {
     state.m_crHistory5 = state.m_crHistory4;
@@ -37,7 +41,7 @@ Effects CaptureColor(PickerState& state) {
         effects.push_back(EnableControl{SlotButton(state.m_nCaptured), true});
     }
     PaintSwatches swatches{};
-    for (int slot = 1; slot <= kHistorySlots; ++slot) swatches.colours[slot - 1] = SlotColour(state, slot);
+    for (int slot = 1; slot <= kHistorySlots; ++slot) swatches.colours[IndexOf(slot)] = SlotColour(state, slot);
     effects.push_back(swatches);
     return effects;
 }
