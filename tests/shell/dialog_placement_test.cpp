@@ -42,14 +42,24 @@ RECT OpenedBy(HWND window, UINT command) {
 
 constexpr UINT kBoxes[] = {ID_HELP_ABOUT, ID_HELP_HELP};
 
+// Where the main window can be parked: the work area of its screen, and its
+// own size.
+struct Parking {
+    RECT work;
+    int width;
+    int height;
+};
+
+Parking ParkingOf(HWND window) {
+    const RECT picker = WindowRect(window);
+    return {WorkAreaOf(window), picker.right - picker.left, picker.bottom - picker.top};
+}
+
 using DialogPlacement = PickerWindow;
 
 TEST_F(DialogPlacement, OverTheMainWindowInTheMiddleTheBoxesOpenCentredOnIt) {
     Run([](HWND window, CPickerDlg&) {
-        const RECT work = WorkAreaOf(window);
-        const RECT picker = WindowRect(window);
-        const int width = picker.right - picker.left;
-        const int height = picker.bottom - picker.top;
+        const auto [work, width, height] = ParkingOf(window);
         const int left = (work.left + work.right - width) / 2;
         const int top = (work.top + work.bottom - height) / 2;
         ::SetWindowPos(window, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
@@ -66,10 +76,7 @@ TEST_F(DialogPlacement, OverTheMainWindowInTheMiddleTheBoxesOpenCentredOnIt) {
 // screen's work area, flush with the edge and half beyond it.
 TEST_F(DialogPlacement, WhereverTheMainWindowIsParkedTheBoxesOpenWhollyOnItsScreen) {
     Run([](HWND window, CPickerDlg&) {
-        const RECT work = WorkAreaOf(window);
-        const RECT picker = WindowRect(window);
-        const int width = picker.right - picker.left;
-        const int height = picker.bottom - picker.top;
+        const auto [work, width, height] = ParkingOf(window);
         for (const int beyond : {0, 2}) {
             const int lefts[] = {work.left - (beyond ? width / beyond : 0), (work.left + work.right - width) / 2,
                                  work.right - width + (beyond ? width / beyond : 0)};
