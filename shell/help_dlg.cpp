@@ -49,10 +49,12 @@ BOOL CHelpDlg::OnInitDialog() {
 }
 
 // The dialog's own font scales with the system; the help text's, which the
-// dialog set, is made again for the new scale. The default handling then
-// gives the window the size and place the system suggests.
+// dialog set, is made again for the new scale (the window's own where the
+// message names none). The default handling then gives the window the size
+// and place the system suggests.
 LRESULT CHelpDlg::OnDpiChanged(WPARAM wParam, LPARAM) {
-    UseFontFor(HIWORD(wParam));
+    const UINT dpi = HIWORD(wParam);
+    UseFontFor(dpi != 0 ? dpi : DpiOfWindow(m_hWnd));
     return Default();
 }
 

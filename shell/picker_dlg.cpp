@@ -93,13 +93,13 @@ BOOL CPickerDlg::OnInitDialog() {
 // the bottom: the window grows by their height.
 void CPickerDlg::MakeRoomForWrappedMenuBar() {
     const int last = ::GetMenuItemCount(m_menu.GetSafeHmenu()) - 1;
-    RECT first{};
-    RECT final{};
-    if (last <= 0 || !::GetMenuItemRect(m_hWnd, m_menu.GetSafeHmenu(), 0, &first) ||
-        !::GetMenuItemRect(m_hWnd, m_menu.GetSafeHmenu(), static_cast<UINT>(last), &final)) {
+    RECT firstItem{};
+    RECT lastItem{};
+    if (last <= 0 || !::GetMenuItemRect(m_hWnd, m_menu.GetSafeHmenu(), 0, &firstItem) ||
+        !::GetMenuItemRect(m_hWnd, m_menu.GetSafeHmenu(), static_cast<UINT>(last), &lastItem)) {
         return;
     }
-    const int furtherRows = final.top - first.top;
+    const int furtherRows = lastItem.top - firstItem.top;
     if (furtherRows <= 0) return;
     RECT window{};
     ::GetWindowRect(m_hWnd, &window);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <utility>
 #include <vector>
 
 #include "help_dlg.h"
@@ -110,13 +111,16 @@ TEST_F(Scaling, TheHelpTextFollowsAChangeOfScale) {
             return reinterpret_cast<HFONT>(::SendDlgItemMessageA(dialog, IDC_HELP_TEXT, WM_GETFONT, 0, 0));
         };
         const HFONT first = font();
-        for (const UINT next : {dpi * 2, dpi}) {
-            SCOPED_TRACE(::testing::Message() << "moved to " << next << " DPI");
+        // Each told scale, then a message that names none, which leaves the
+        // window's own.
+        const std::pair<UINT, UINT> changes[] = {{dpi * 2, dpi * 2}, {dpi, dpi}, {0, DpiOfWindow(dialog)}};
+        for (const auto& [told, expected] : changes) {
+            SCOPED_TRACE(::testing::Message() << "told " << told << " DPI");
             const HFONT before = font();
             RECT suggested{};
             ::GetWindowRect(dialog, &suggested);
-            ::SendMessageA(dialog, WM_DPICHANGED, MAKEWPARAM(next, next), reinterpret_cast<LPARAM>(&suggested));
-            EXPECT_EQ(HelpTextFont(dialog).asked, Scaled(12, next));
+            ::SendMessageA(dialog, WM_DPICHANGED, MAKEWPARAM(told, told), reinterpret_cast<LPARAM>(&suggested));
+            EXPECT_EQ(HelpTextFont(dialog).asked, Scaled(12, expected));
             EXPECT_EQ(::GetObjectType(before), 0u) << "the font it replaced is deleted";
         }
         EXPECT_NE(font(), first);
