@@ -41,7 +41,9 @@ Effects CaptureColor(PickerState& state) {
         effects.push_back(EnableControl{SlotButton(state.m_nCaptured), true});
     }
     PaintSwatches swatches{};
-    for (int slot = 1; slot <= kHistorySlots; ++slot) swatches.colours[IndexOf(slot)] = SlotColour(state, slot);
+    for (int slot = 1; slot <= kHistorySlots; ++slot) {
+        swatches.colours[IndexOf(slot)] = SlotColour(state, slot);
+    }
     effects.push_back(swatches);
     return effects;
 }

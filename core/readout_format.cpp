@@ -19,9 +19,9 @@ constexpr std::array<const char*, 3> kFormatStrings{
 std::optional<std::string> FormatColor(COLORREF value, int format) {
     if (format < kFormatHex || format > kFormatRgb) return std::nullopt;
     char text[16];
-    const int length =
-        std::snprintf(text, sizeof text, kFormatStrings[static_cast<std::size_t>(format)], static_cast<int>(RedOf(value)),
-                      static_cast<int>(GreenOf(value)), static_cast<int>(BlueOf(value)));
+    const int length = std::snprintf(text, sizeof text, kFormatStrings[static_cast<std::size_t>(format)],
+                                     static_cast<int>(RedOf(value)), static_cast<int>(GreenOf(value)),
+                                     static_cast<int>(BlueOf(value)));
     return std::string(text, static_cast<std::size_t>(length));
 }
 

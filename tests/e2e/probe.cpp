@@ -196,7 +196,8 @@ int Machine() {
     if (!process) return 1;
     BOOL targetWow64 = FALSE;
     BOOL selfWow64 = FALSE;
-    const bool known = ::IsWow64Process(process, &targetWow64) && ::IsWow64Process(::GetCurrentProcess(), &selfWow64);
+    const bool known =
+        ::IsWow64Process(process, &targetWow64) && ::IsWow64Process(::GetCurrentProcess(), &selfWow64);
     ::CloseHandle(process);
     if (!known) return 1;
     const bool system64 = sizeof(void*) == 8 || selfWow64;

@@ -118,4 +118,9 @@ std::string ClipboardText() {
     return text;
 }
 
+bool Inside(const RECT& inner, const RECT& outer) {
+    return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
+           inner.bottom <= outer.bottom;
+}
+
 }  // namespace huevane_test

@@ -47,4 +47,7 @@ void Click(HWND dialog, int id);
 void Command(HWND dialog, UINT id, UINT code = 0);
 std::string ClipboardText();
 
+// Whether `inner` lies wholly inside `outer`, edges included.
+bool Inside(const RECT& inner, const RECT& outer);
+
 }  // namespace huevane_test

@@ -22,14 +22,9 @@ RECT WorkAreaOf(HWND window) {
     return info.rcWork;
 }
 
-bool Inside(const RECT& inner, const RECT& outer) {
-    return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
-           inner.bottom <= outer.bottom;
-}
-
 std::string Describe(const RECT& rect) {
-    return "[" + std::to_string(rect.left) + " " + std::to_string(rect.top) + " " + std::to_string(rect.right) +
-           " " + std::to_string(rect.bottom) + "]";
+    return "[" + std::to_string(rect.left) + " " + std::to_string(rect.top) + " " +
+           std::to_string(rect.right) + " " + std::to_string(rect.bottom) + "]";
 }
 
 // The box that `command` opens, as it stood when it opened.
@@ -78,9 +73,11 @@ TEST_F(DialogPlacement, WhereverTheMainWindowIsParkedTheBoxesOpenWhollyOnItsScre
     Run([](HWND window, CPickerDlg&) {
         const auto [work, width, height] = ParkingOf(window);
         for (const int beyond : {0, 2}) {
-            const int lefts[] = {work.left - (beyond ? width / beyond : 0), (work.left + work.right - width) / 2,
+            const int lefts[] = {work.left - (beyond ? width / beyond : 0),
+                                 (work.left + work.right - width) / 2,
                                  work.right - width + (beyond ? width / beyond : 0)};
-            const int tops[] = {work.top - (beyond ? height / beyond : 0), (work.top + work.bottom - height) / 2,
+            const int tops[] = {work.top - (beyond ? height / beyond : 0),
+                                (work.top + work.bottom - height) / 2,
                                 work.bottom - height + (beyond ? height / beyond : 0)};
             for (const int left : lefts) {
                 for (const int top : tops) {
@@ -88,9 +85,9 @@ TEST_F(DialogPlacement, WhereverTheMainWindowIsParkedTheBoxesOpenWhollyOnItsScre
                     ::SetWindowPos(window, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
                     for (const UINT command : kBoxes) {
                         const RECT box = OpenedBy(window, command);
-                        EXPECT_TRUE(Inside(box, work))
-                            << "command " << command << " with the main window at " << Describe(WindowRect(window))
-                            << " opened at " << Describe(box) << ", outside " << Describe(work);
+                        EXPECT_TRUE(Inside(box, work)) << "command " << command << " with the main window at "
+                                                       << Describe(WindowRect(window)) << " opened at "
+                                                       << Describe(box) << ", outside " << Describe(work);
                     }
                 }
             }

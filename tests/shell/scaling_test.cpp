@@ -26,9 +26,13 @@ struct FontHeights {
     LONG shown = 0;  // the height of the text drawn with it
 };
 
+HFONT HelpTextFontHandle(HWND dialog) {
+    return reinterpret_cast<HFONT>(::SendDlgItemMessageA(dialog, IDC_HELP_TEXT, WM_GETFONT, 0, 0));
+}
+
 FontHeights HelpTextFont(HWND dialog) {
     HWND text = ::GetDlgItem(dialog, IDC_HELP_TEXT);
-    auto font = reinterpret_cast<HFONT>(::SendMessageA(text, WM_GETFONT, 0, 0));
+    const HFONT font = HelpTextFontHandle(dialog);
     FontHeights heights;
     LOGFONTA made{};
     ::GetObjectA(font, sizeof made, &made);
@@ -81,8 +85,7 @@ TEST_F(Scaling, EveryControlOfTheMainWindowIsShownWhole) {
             RECT rect{};
             ::GetWindowRect(control, &rect);
             ::MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&rect), 2);
-            EXPECT_TRUE(rect.left >= client.left && rect.top >= client.top && rect.right <= client.right &&
-                        rect.bottom <= client.bottom)
+            EXPECT_TRUE(Inside(rect, client))
                 << "control " << ::GetDlgCtrlID(control) << " reaches " << rect.right << ", " << rect.bottom
                 << " in a client area of " << client.right << " by " << client.bottom;
         }
@@ -97,7 +100,8 @@ TEST_F(Scaling, TheHelpTextIsTwelvePixelsHighAt96DpiAndScalesWithTheDialog) {
         EXPECT_EQ(font.asked, Scaled(12, dpi));
         EXPECT_NEAR(font.shown, Scaled(12, dpi), 1);
         // In proportion to the dialog's own text, as it is at 96 DPI.
-        const double proportion = static_cast<double>(font.shown) / static_cast<double>(DialogLineHeight(dialog));
+        const double proportion =
+            static_cast<double>(font.shown) / static_cast<double>(DialogLineHeight(dialog));
         EXPECT_GT(proportion, 0.75);
         EXPECT_LT(proportion, 1.25);
     });
@@ -107,23 +111,21 @@ TEST_F(Scaling, TheHelpTextFollowsAChangeOfScale) {
     const UINT dpi = ExpectedDpi();
     CHelpDlg help(nullptr);
     RunInDialog(help, [&](HWND dialog) {
-        const auto font = [&] {
-            return reinterpret_cast<HFONT>(::SendDlgItemMessageA(dialog, IDC_HELP_TEXT, WM_GETFONT, 0, 0));
-        };
-        const HFONT first = font();
+        const HFONT first = HelpTextFontHandle(dialog);
         // Each told scale, then a message that names none, which leaves the
         // window's own.
         const std::pair<UINT, UINT> changes[] = {{dpi * 2, dpi * 2}, {dpi, dpi}, {0, DpiOfWindow(dialog)}};
         for (const auto& [told, expected] : changes) {
             SCOPED_TRACE(::testing::Message() << "told " << told << " DPI");
-            const HFONT before = font();
+            const HFONT before = HelpTextFontHandle(dialog);
             RECT suggested{};
             ::GetWindowRect(dialog, &suggested);
-            ::SendMessageA(dialog, WM_DPICHANGED, MAKEWPARAM(told, told), reinterpret_cast<LPARAM>(&suggested));
+            ::SendMessageA(dialog, WM_DPICHANGED, MAKEWPARAM(told, told),
+                           reinterpret_cast<LPARAM>(&suggested));
             EXPECT_EQ(HelpTextFont(dialog).asked, Scaled(12, expected));
             EXPECT_EQ(::GetObjectType(before), 0u) << "the font it replaced is deleted";
         }
-        EXPECT_NE(font(), first);
+        EXPECT_NE(HelpTextFontHandle(dialog), first);
     });
 }
 
