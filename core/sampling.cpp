@@ -5,7 +5,10 @@
 
 namespace huevane {
 
-ScreenRead PlanScreenRead(const PickerState& state, Point pointer, const Rect& screens) {
+std::optional<ScreenRead> PlanScreenRead(const PickerState& state, std::optional<Point> read,
+                                         const Rect& screens) {
+    if (!read) return std::nullopt;
+    const Point pointer = *read;
     const bool onScreens = Intersection(Rect{pointer.x, pointer.y, 1, 1}, screens).has_value();
     if (state.m_bZoom == 0) {
         return ScreenRead{.square = std::nullopt,

@@ -35,8 +35,12 @@ struct ScreenRead {
 };
 
 // The reading of one tick: the pointer, the scale preset in force and the
-// bounds of all screens together decide it.
-ScreenRead PlanScreenRead(const PickerState& state, Point pointer, const Rect& screens);
+// bounds of all screens together decide it. A pointer that could not be read
+// (the input desktop is another one, as while the screen is locked or an
+// elevation prompt is shown) gives no reading: the tick then shows nothing
+// new, and the current colour stays the last one read, which a capture takes.
+std::optional<ScreenRead> PlanScreenRead(const PickerState& state, std::optional<Point> pointer,
+                                         const Rect& screens);
 
 // A readable pixel becomes the current colour, shown as text in the format
 // in force and in the preview. An unreadable one (the platform's invalid

@@ -48,14 +48,15 @@ BOOL CHelpDlg::OnInitDialog() {
     return TRUE;
 }
 
-// The dialog's own font scales with the system; the help text's, which the
-// dialog set, is made again for the new scale (the window's own where the
-// message names none). The default handling then gives the window the size
-// and place the system suggests.
+// The default handling lays the box out for the new scale and gives every
+// control the dialog's own font at that scale, the help text too; the help
+// text's Arial is then made again for the new scale and set after it. Setting it afterwards works on
+// every system, where opting the control out of the update needs a call that
+// systems before Windows 10 1703 lack.
 LRESULT CHelpDlg::OnDpiChanged(WPARAM wParam, LPARAM) {
-    const UINT dpi = HIWORD(wParam);
-    UseFontFor(dpi != 0 ? dpi : DpiOfWindow(m_hWnd));
-    return Default();
+    const LRESULT result = Default();
+    UseFontFor(HIWORD(wParam));
+    return result;
 }
 
 void CHelpDlg::UseFontFor(UINT dpi) {

@@ -1,5 +1,6 @@
 #include "picker_app.h"
 
+#include "common_controls.h"
 #include "picker_dlg.h"
 
 CPickerApp theApp;
@@ -8,6 +9,7 @@ BOOL CPickerApp::InitInstance() {
     AfxEnableControlContainer();
     // The main window's hot key control needs the common control classes.
     InitCommonControls();
+    RegisterCommonControlClasses();
     Enable3dControls();
 
     CPickerDlg dlg;

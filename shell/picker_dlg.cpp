@@ -79,8 +79,11 @@ BOOL CPickerDlg::OnInitDialog() {
     SetIcon(m_hIcon, FALSE);
 
     m_menu.Attach(::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MENU)));
-    SetMenu(m_menu.GetSafeHmenu());
-    MakeRoomForWrappedMenuBar();
+    RECT client{};
+    GetClientRect(&client);
+    m_openedClientHeight = client.bottom;
+    m_openedDpi = DpiOfWindow(m_hWnd);
+    AttachMenuBar();
 
     AskScreenBounds();
     CarryOut(huevane::InitialiseDialog(m_state));
@@ -91,7 +94,8 @@ BOOL CPickerDlg::OnInitDialog() {
 // too narrow for the bar in one row (at a scale where the menu font grows
 // more than the dialog's), the further rows would cut off the controls at
 // the bottom: the window grows by their height.
-void CPickerDlg::MakeRoomForWrappedMenuBar() {
+void CPickerDlg::AttachMenuBar() {
+    SetMenu(m_menu.GetSafeHmenu());
     const int last = ::GetMenuItemCount(m_menu.GetSafeHmenu()) - 1;
     RECT firstItem{};
     RECT lastItem{};
@@ -107,11 +111,37 @@ void CPickerDlg::MakeRoomForWrappedMenuBar() {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// A change of scale: the system has given the window the size it suggests
+// and laid the controls out again, but its menu bar can take another number
+// of rows at the new scale. The bar is taken off, the client area given the
+// height it opened with, at the new scale, and the bar attached again as when
+// the window opened. So the window's height depends on the scale alone, and
+// changes of scale back and forth do not make it grow.
+void CPickerDlg::FitToScale(UINT dpi) {
+    SetMenu(nullptr);
+    RECT window{};
+    RECT client{};
+    ::GetWindowRect(m_hWnd, &window);
+    GetClientRect(&client);
+    const int clientHeight =
+        ::MulDiv(m_openedClientHeight, static_cast<int>(dpi), static_cast<int>(m_openedDpi));
+    SetWindowPos(nullptr, 0, 0, window.right - window.left,
+                 window.bottom - window.top - client.bottom + clientHeight,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    AttachMenuBar();
+}
+
 // The statics that the tick draws into tell when the system repaints them:
 // each asks its dialog for its colours as it paints its plain background.
 // A change of the display (a monitor added, a resolution raised) is told to
-// every top-level window.
+// every top-level window. A change of scale is fitted once the system has
+// handled it.
 LRESULT CPickerDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_DPICHANGED) {
+        const LRESULT result = CDialog::WindowProc(message, wParam, lParam);
+        FitToScale(HIWORD(wParam));
+        return result;
+    }
     if (message == WM_DISPLAYCHANGE) AskScreenBounds();
     if (message == WM_CTLCOLORSTATIC) {
         const HWND control = reinterpret_cast<HWND>(lParam);

@@ -66,7 +66,8 @@ private:
     // Flips the check mark of one item of the window's menu bar.
     void ToggleMenuCheck(int popup, int item);
     void AskScreenBounds();
-    void MakeRoomForWrappedMenuBar();
+    void AttachMenuBar();
+    void FitToScale(UINT dpi);
     huevane::COLORREF ReadColour(const CDC& screen, const huevane::ScreenRead& read,
                                  ScreenSquare::Copied copied) const;
     // Draws the zoom view, with the copied square `picture` where there is
@@ -103,4 +104,8 @@ private:
     huevane::Rect m_screens{};
     // What the preview and the zoom view show since the last tick drew them.
     huevane::ShownViews m_shownViews;
+    // The client area's height before the menu bar took its part, and the
+    // scale it was measured at.
+    int m_openedClientHeight = 0;
+    UINT m_openedDpi = kDefaultDpi;
 };

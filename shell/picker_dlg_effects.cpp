@@ -44,7 +44,12 @@ void CPickerDlg::CarryOut(const huevane::Effect& effect) {
                 SetWindowPos(e.topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
             },
             [&](const RepaintWindow&) { InvalidateRect(nullptr, TRUE); },
-            [&](const BindHotKey& e) { ::RegisterHotKey(m_hWnd, HOTKEY_ID, e.modifiers, e.virtualKey); },
+            // A held combination is one capture: the auto-repeat of its key
+            // would otherwise send the hot key again and again, filling the
+            // history with one colour and pushing out the earlier captures.
+            [&](const BindHotKey& e) {
+                ::RegisterHotKey(m_hWnd, HOTKEY_ID, e.modifiers | MOD_NOREPEAT, e.virtualKey);
+            },
             [&](const ReleaseHotKey&) { ::UnregisterHotKey(m_hWnd, HOTKEY_ID); },
             [&](const DestroyMenuBar&) {
                 SetMenu(nullptr);

@@ -3,6 +3,7 @@
 // drawn; the views are drawn again at the next tick, the swatches at the next
 // capture.
 #include <algorithm>
+#include <optional>
 #include <string>
 
 #include "picker_dlg.h"
@@ -26,12 +27,19 @@ void ShowText(CWnd& control, const std::string& text) {
 
 void CPickerDlg::OnTimer(UINT_PTR) {
     POINT cursor{0, 0};
-    ::GetCursorPos(&cursor);
+    const std::optional<huevane::ScreenRead> planned = huevane::PlanScreenRead(
+        m_state,
+        ::GetCursorPos(&cursor) ? std::optional(huevane::Point{cursor.x, cursor.y}) : std::nullopt,
+        m_screens);
+    if (!planned) {
+        Default();
+        return;
+    }
+    const huevane::ScreenRead& read = *planned;
     const huevane::Point pointer{cursor.x, cursor.y};
     ShowText(m_position, huevane::FormatPosition(pointer.x, pointer.y));
 
     CScreenDC screen;
-    const huevane::ScreenRead read = huevane::PlanScreenRead(m_state, pointer, m_screens);
     const ScreenSquare::Copied copied = read.square && screen.GetSafeHdc()
                                             ? m_zoomSource.Copy(screen, *read.square, read.squareOnScreens)
                                             : ScreenSquare::Copied::Not;

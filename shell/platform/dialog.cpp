@@ -92,12 +92,23 @@ const MessageMapEntry* CDialog::FindEntry(UINT message, WPARAM wParam) const {
 
 LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     const MessageMapEntry* entry = FindEntry(message, wParam);
-    if (!entry) return ::CallWindowProcA(m_defaultProc, m_hWnd, message, wParam, lParam);
-    // Handlers may open nested modal loops: keep the outer message for Default.
-    const Message outer = m_current;
-    m_current = {message, wParam, lParam};
-    const LRESULT result = entry->handler(*this, message, wParam, lParam);
-    m_current = outer;
+    LRESULT result = 0;
+    if (entry) {
+        // Handlers may open nested modal loops: keep the outer message for Default.
+        const Message outer = m_current;
+        m_current = {message, wParam, lParam};
+        result = entry->handler(*this, message, wParam, lParam);
+        m_current = outer;
+    } else {
+        result = ::CallWindowProcA(m_defaultProc, m_hWnd, message, wParam, lParam);
+    }
+    // A change of scale gives a box over an owner the size and place that the
+    // system suggests, which can reach past the edge of its screen.
+    if (message == WM_DPICHANGED && ::GetWindow(m_hWnd, GW_OWNER)) {
+        RECT rect{};
+        ::GetWindowRect(m_hWnd, &rect);
+        MoveWithinWorkArea(WorkAreaOf(::MonitorFromWindow(m_hWnd, MONITOR_DEFAULTTONEAREST)), rect.left, rect.top);
+    }
     return result;
 }
 
@@ -109,27 +120,39 @@ int KeepWithin(int start, int size, int low, int high) { return std::max(low, st
 
 }  // namespace
 
+RECT CDialog::WorkAreaOf(HMONITOR monitor) {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (!::GetMonitorInfoA(monitor, &info)) ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &info.rcWork, 0);
+    return info.rcWork;
+}
+
 // Centred over the owner, then kept wholly inside the work area of the
 // monitor that holds most of the owner, so that no part of the dialog, its
 // caption least of all, opens out of reach.
 void CDialog::CentreOverOwner() {
     HWND owner = ::GetWindow(m_hWnd, GW_OWNER);
     const bool overOwner = owner && ::IsWindowVisible(owner) && !::IsIconic(owner);
-    HMONITOR monitor = overOwner ? ::MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST)
-                                 : ::MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY);
-    MONITORINFO info{};
-    info.cbSize = sizeof info;
-    if (!::GetMonitorInfoA(monitor, &info)) ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &info.rcWork, 0);
-    const RECT& work = info.rcWork;
+    const RECT work = WorkAreaOf(overOwner ? ::MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST)
+                                           : ::MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY));
     RECT area = work;
     if (overOwner) ::GetWindowRect(owner, &area);
 
     RECT rect{};
     ::GetWindowRect(m_hWnd, &rect);
-    const int width = rect.right - rect.left;
-    const int height = rect.bottom - rect.top;
-    const int x = KeepWithin(area.left + (area.right - area.left - width) / 2, width, work.left, work.right);
-    const int y = KeepWithin(area.top + (area.bottom - area.top - height) / 2, height, work.top, work.bottom);
+    MoveWithinWorkArea(work, area.left + (area.right - area.left - (rect.right - rect.left)) / 2,
+                       area.top + (area.bottom - area.top - (rect.bottom - rect.top)) / 2);
+}
+
+// The window's top left corner at `left`, `top`, moved as little as needed
+// for the whole window to lie within `work`; where it is larger, its top
+// left corner, and so its caption, is kept on it.
+void CDialog::MoveWithinWorkArea(const RECT& work, int left, int top) {
+    RECT rect{};
+    ::GetWindowRect(m_hWnd, &rect);
+    const int x = KeepWithin(left, rect.right - rect.left, work.left, work.right);
+    const int y = KeepWithin(top, rect.bottom - rect.top, work.top, work.bottom);
+    if (x == rect.left && y == rect.top) return;
     ::SetWindowPos(m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

@@ -55,14 +55,18 @@ protected:
     LRESULT Default();
 
     // Every message of the window: to the message map's handler, or to the
-    // platform's default handling. A dialog may look at messages first.
+    // platform's default handling. A dialog may look at messages first. A box
+    // with an owner is kept wholly on its screen after a change of scale, as
+    // when it opens.
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     const MessageMapEntry* FindEntry(UINT message, WPARAM wParam) const;
+    static RECT WorkAreaOf(HMONITOR monitor);
     void CentreOverOwner();
+    void MoveWithinWorkArea(const RECT& work, int left, int top);
 
     struct Message {
         UINT message;

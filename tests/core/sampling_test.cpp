@@ -108,10 +108,20 @@ TEST(Sampling, WithZoomOffATickReadsThePointersPixelAloneWhereItIsOnAScreen) {
     PickerState state = StartedPicker();
     OnOptionsZoom(state);
     using From = ScreenRead::From;
-    EXPECT_EQ(PlanScreenRead(state, {-640, 1023}, kScreens),
+    EXPECT_EQ(PlanScreenRead(state, Point{-640, 1023}, kScreens),
               (ScreenRead{std::nullopt, std::nullopt, From::Screen, {-640, 1023}}));
-    EXPECT_EQ(PlanScreenRead(state, {-641, 5}, kScreens).colourFrom, From::Nowhere);
-    EXPECT_EQ(PlanScreenRead(state, {5, 1024}, kScreens).colourFrom, From::Nowhere);
+    EXPECT_EQ(PlanScreenRead(state, Point{-641, 5}, kScreens)->colourFrom, From::Nowhere);
+    EXPECT_EQ(PlanScreenRead(state, Point{5, 1024}, kScreens)->colourFrom, From::Nowhere);
+}
+
+// Where the pointer cannot be read (on the secure desktop) the tick reads
+// nothing, with zoom on or off: not the pixel at (0, 0), which would become
+// the colour that the next capture takes.
+TEST(Sampling, APointerThatCouldNotBeReadGivesNoReading) {
+    PickerState state = StartedPicker();
+    EXPECT_EQ(PlanScreenRead(state, std::nullopt, kScreens), std::nullopt);
+    OnOptionsZoom(state);
+    EXPECT_EQ(PlanScreenRead(state, std::nullopt, kScreens), std::nullopt);
 }
 
 TEST(Sampling, IntersectionsNearTheIntegerLimitsDoNotOverflow) {

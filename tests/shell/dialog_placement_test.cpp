@@ -5,6 +5,7 @@
 #include <string>
 
 #include "picker_window.h"
+#include "windows_stand_ins.h"
 
 namespace huevane_test {
 namespace {
@@ -91,6 +92,28 @@ TEST_F(DialogPlacement, WhereverTheMainWindowIsParkedTheBoxesOpenWhollyOnItsScre
                     }
                 }
             }
+        }
+    });
+}
+
+// A change of scale resizes a box where it stands, as the system suggests;
+// with the main window in the bottom right corner of its screen, a box that
+// grows would reach past the edges.
+TEST_F(DialogPlacement, AfterAChangeOfScaleTheBoxesAreStillWhollyOnTheirScreen) {
+    const PerMonitorDialogs windows;
+    Run([](HWND window, CPickerDlg&) {
+        const auto [work, width, height] = ParkingOf(window);
+        ::SetWindowPos(window, nullptr, work.right - width, work.bottom - height, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        for (const UINT command : kBoxes) {
+            InNextDialog([&, work = work](HWND box) {
+                for (const UINT dpi : {144u, 192u, 96u}) {
+                    PerMonitorDialogs::ChangeScale(box, dpi);
+                    EXPECT_TRUE(Inside(WindowRect(box), work)) << "command " << command << " at " << dpi
+                                                               << " DPI: " << Describe(WindowRect(box))
+                                                               << ", outside " << Describe(work);
+                }
+            });
+            Command(window, command);
         }
     });
 }

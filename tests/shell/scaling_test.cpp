@@ -3,11 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <utility>
 #include <vector>
 
 #include "help_dlg.h"
 #include "picker_window.h"
+#include "windows_stand_ins.h"
 
 namespace huevane_test {
 namespace {
@@ -74,22 +74,40 @@ BOOL CALLBACK CollectControl(HWND control, LPARAM controls) {
     return TRUE;
 }
 
+void ExpectEveryControlShownWhole(HWND window) {
+    RECT client{};
+    ::GetClientRect(window, &client);
+    std::vector<HWND> controls;
+    ::EnumChildWindows(window, &CollectControl, reinterpret_cast<LPARAM>(&controls));
+    ASSERT_EQ(controls.size(), 20u);
+    for (HWND control : controls) {
+        RECT rect{};
+        ::GetWindowRect(control, &rect);
+        ::MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&rect), 2);
+        EXPECT_TRUE(Inside(rect, client)) << "control " << ::GetDlgCtrlID(control) << " reaches " << rect.right
+                                          << ", " << rect.bottom << " in a client area of " << client.right
+                                          << " by " << client.bottom;
+    }
+}
+
 TEST_F(Scaling, EveryControlOfTheMainWindowIsShownWhole) {
-    Run([](HWND window, CPickerDlg&) {
-        RECT client{};
-        ::GetClientRect(window, &client);
-        std::vector<HWND> controls;
-        ::EnumChildWindows(window, &CollectControl, reinterpret_cast<LPARAM>(&controls));
-        ASSERT_EQ(controls.size(), 20u);
-        for (HWND control : controls) {
-            RECT rect{};
-            ::GetWindowRect(control, &rect);
-            ::MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&rect), 2);
-            EXPECT_TRUE(Inside(rect, client))
-                << "control " << ::GetDlgCtrlID(control) << " reaches " << rect.right << ", " << rect.bottom
-                << " in a client area of " << client.right << " by " << client.bottom;
-        }
-    });
+    Run([](HWND window, CPickerDlg&) { ExpectEveryControlShownWhole(window); });
+}
+
+RECT WindowRectOf(HWND window) {
+    RECT rect{};
+    ::GetWindowRect(window, &rect);
+    return rect;
+}
+
+// How much further down than the first the menu bar's last row is.
+int FurtherMenuRows(HWND window) {
+    HMENU bar = ::GetMenu(window);
+    RECT first{};
+    RECT last{};
+    ::GetMenuItemRect(window, bar, 0, &first);
+    ::GetMenuItemRect(window, bar, static_cast<UINT>(::GetMenuItemCount(bar) - 1), &last);
+    return last.top - first.top;
 }
 
 TEST_F(Scaling, TheHelpTextIsTwelvePixelsHighAt96DpiAndScalesWithTheDialog) {
@@ -107,25 +125,62 @@ TEST_F(Scaling, TheHelpTextIsTwelvePixelsHighAt96DpiAndScalesWithTheDialog) {
     });
 }
 
-TEST_F(Scaling, TheHelpTextFollowsAChangeOfScale) {
-    const UINT dpi = ExpectedDpi();
+// The scales that a change goes to, from the system's: up to 150 % and 200 %
+// and back to 100 %, then back to the system's, which is where it started.
+std::vector<UINT> ChangesOfScale() {
+    std::vector<UINT> changes;
+    for (const UINT dpi : {144u, 192u, 96u, ExpectedDpi()}) {
+        if (dpi != (changes.empty() ? ExpectedDpi() : changes.back())) changes.push_back(dpi);
+    }
+    return changes;
+}
+
+// Windows lays the box out again and gives every control the dialog's font
+// at the new scale; the help text keeps its own Arial, at that scale.
+TEST_F(Scaling, AfterAChangeOfScaleTheHelpTextKeepsItsOwnFontAtTheNewScale) {
+    const PerMonitorDialogs windows;
     CHelpDlg help(nullptr);
     RunInDialog(help, [&](HWND dialog) {
-        const HFONT first = HelpTextFontHandle(dialog);
-        // Each told scale, then a message that names none, which leaves the
-        // window's own.
-        const std::pair<UINT, UINT> changes[] = {{dpi * 2, dpi * 2}, {dpi, dpi}, {0, DpiOfWindow(dialog)}};
-        for (const auto& [told, expected] : changes) {
-            SCOPED_TRACE(::testing::Message() << "told " << told << " DPI");
+        for (const UINT dpi : ChangesOfScale()) {
+            SCOPED_TRACE(::testing::Message() << "at " << dpi << " DPI");
             const HFONT before = HelpTextFontHandle(dialog);
-            RECT suggested{};
-            ::GetWindowRect(dialog, &suggested);
-            ::SendMessageA(dialog, WM_DPICHANGED, MAKEWPARAM(told, told),
-                           reinterpret_cast<LPARAM>(&suggested));
-            EXPECT_EQ(HelpTextFont(dialog).asked, Scaled(12, expected));
+            PerMonitorDialogs::ChangeScale(dialog, dpi);
+            LOGFONTA font{};
+            ::GetObjectA(HelpTextFontHandle(dialog), sizeof font, &font);
+            EXPECT_STREQ(font.lfFaceName, "Arial");
+            EXPECT_EQ(font.lfHeight, Scaled(12, dpi));
             EXPECT_EQ(::GetObjectType(before), 0u) << "the font it replaced is deleted";
         }
-        EXPECT_NE(HelpTextFontHandle(dialog), first);
+    });
+}
+
+// Laid out again for each scale, the main window is as tall as the template
+// at that scale with the rows of its menu bar there; back at the scale it
+// opened at it has its size again, however often the scale changes.
+TEST_F(Scaling, AfterAChangeOfScaleTheMainWindowIsAsTallAsItsMenuBarRowsNeed) {
+    const PerMonitorDialogs windows;
+    Run([](HWND window, CPickerDlg&) {
+        const UINT opened = ExpectedDpi();
+        RECT templateHeight{0, 0, 0, 196};  // the template's height in dialog units
+        ::MapDialogRect(window, &templateHeight);
+        RECT frame{0, 0, 0, 0};
+        ::AdjustWindowRectEx(&frame, static_cast<DWORD>(::GetWindowLongA(window, GWL_STYLE)), FALSE,
+                             static_cast<DWORD>(::GetWindowLongA(window, GWL_EXSTYLE)));
+        const RECT first = WindowRectOf(window);
+        for (int round = 1; round <= 2; ++round) {
+            for (const UINT dpi : ChangesOfScale()) {
+                SCOPED_TRACE(::testing::Message() << "round " << round << ", at " << dpi << " DPI");
+                PerMonitorDialogs::ChangeScale(window, dpi);
+                const RECT now = WindowRectOf(window);
+                EXPECT_EQ(now.bottom - now.top, frame.bottom - frame.top +
+                                                    ::MulDiv(templateHeight.bottom, static_cast<int>(dpi), static_cast<int>(opened)) +
+                                                    FurtherMenuRows(window));
+                ExpectEveryControlShownWhole(window);
+            }
+            const RECT back = WindowRectOf(window);
+            EXPECT_EQ(back.right - back.left, first.right - first.left) << "round " << round;
+            EXPECT_EQ(back.bottom - back.top, first.bottom - first.top) << "round " << round;
+        }
     });
 }
 

@@ -1,0 +1,77 @@
+// What the program meets on Windows and not under Wine, through the test
+// harness's stand-ins for it: a held hot key, the secure desktop, the common
+// controls' classes registered on request.
+#include <gtest/gtest.h>
+
+#include "common_controls.h"
+#include "hot_key_binding.h"
+#include "picker_window.h"
+#include "scene.h"
+#include "windows_stand_ins.h"
+
+namespace huevane_test {
+namespace {
+
+using OnWindows = PickerWindow;
+
+constexpr COLORREF kGreen = RGB(10, 200, 30);
+
+constexpr int kHotKey = static_cast<int>(huevane::HOTKEY_ID);
+
+// Each way the hot key is registered, start-up, '<' and Hot Keys off and on,
+// registers it so that holding the combination down captures once.
+TEST_F(OnWindows, AHeldHotKeyCapturesOnceWhicheverWayItWasRegistered) {
+    const HotKeyAutoRepeat keyboard;
+    Run([&](HWND window, CPickerDlg& dlg) {
+        keyboard.Hold(window, kHotKey, 30);
+        EXPECT_EQ(dlg.State().m_nCaptured, 1) << "after start-up";
+        keyboard.Hold(window, kHotKey, 0);
+        EXPECT_EQ(dlg.State().m_nCaptured, 2) << "a second press captures again";
+
+        ::SendDlgItemMessageA(window, IDC_HOTKEY, HKM_SETHOTKEY, MAKEWORD(VK_F5, HOTKEYF_SHIFT), 0);
+        Click(window, IDC_SET_HOTKEY);
+        keyboard.Hold(window, kHotKey, 30);
+        EXPECT_EQ(dlg.State().m_nCaptured, 3) << "after '<'";
+
+        Command(window, ID_OPTIONS_HOTKEYS);
+        Command(window, ID_OPTIONS_HOTKEYS);
+        keyboard.Hold(window, kHotKey, 30);
+        EXPECT_EQ(dlg.State().m_nCaptured, 4) << "after Hot Keys off and on";
+    });
+}
+
+// A tick that cannot read the pointer shows nothing new, and the colour that
+// a capture then takes is the last one read, not the pixel at (0, 0).
+TEST_F(OnWindows, OnTheSecureDesktopTheTickLeavesTextsViewsAndColourAsTheyWere) {
+    Scene scene({0, 0, 200, 200}, 100, kGreen, kGreen);
+    Run([](HWND window, CPickerDlg& dlg) {
+        HWND position = ::GetDlgItem(window, IDC_POSITION);
+        HWND liveValue = ::GetDlgItem(window, IDC_LIVE_VALUE);
+        HWND preview = ::GetDlgItem(window, IDC_PREVIEW);
+        ::SetCursorPos(120, 50);
+        ::SendMessageA(window, WM_TIMER, 1, 0);
+        ASSERT_EQ(WindowText(position), "X: 120, Y: 50");
+        ASSERT_EQ(WindowText(liveValue), "10, 200, 30");
+        ASSERT_EQ(Eventually(kGreen, [&] { return ClientPixel(preview, 2, 2); }), kGreen);
+
+        const SecureDesktop locked;
+        ::SetCursorPos(150, 150);
+        for (int tick = 0; tick < 3; ++tick) ::SendMessageA(window, WM_TIMER, 1, 0);
+        EXPECT_EQ(WindowText(position), "X: 120, Y: 50");
+        EXPECT_EQ(WindowText(liveValue), "10, 200, 30");
+        EXPECT_EQ(ClientPixel(preview, 2, 2), kGreen);
+        EXPECT_EQ(dlg.State().m_crCurrent, kGreen);
+        ::SendMessageA(window, WM_HOTKEY, huevane::HOTKEY_ID, 0);
+        EXPECT_EQ(dlg.State().m_crHistory1, kGreen);
+    });
+}
+
+TEST(OnWindowsStartUp, AsksForTheHotKeyControlsClass) {
+    const CommonControlsOnRequest commonControls;
+    RegisterCommonControlClasses();
+    ASSERT_EQ(commonControls.Requests().size(), 1u);
+    EXPECT_NE(commonControls.Requests()[0] & ICC_HOTKEY_CLASS, 0u);
+}
+
+}  // namespace
+}  // namespace huevane_test

@@ -1,0 +1,222 @@
+#include "windows_stand_ins.h"
+
+#include <commctrl.h>
+
+#include <cstring>
+#include <map>
+#include <stdexcept>
+#include <string>
+
+namespace huevane_test {
+
+namespace {
+
+// The import address table's slot of `function` from `dll` in this program.
+void** ImportSlot(const char* dll, const char* function) {
+    auto* base = reinterpret_cast<BYTE*>(::GetModuleHandleA(nullptr));
+    const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
+    const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
+    const IMAGE_DATA_DIRECTORY& imports = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+    for (auto* module = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + imports.VirtualAddress);
+         module->Name != 0; ++module) {
+        if (::lstrcmpiA(reinterpret_cast<const char*>(base + module->Name), dll) != 0) continue;
+        auto* slot = reinterpret_cast<IMAGE_THUNK_DATA*>(base + module->FirstThunk);
+        auto* name = reinterpret_cast<IMAGE_THUNK_DATA*>(base + module->OriginalFirstThunk);
+        for (; slot->u1.Function != 0; ++slot, ++name) {
+            if (IMAGE_SNAP_BY_ORDINAL(name->u1.Ordinal)) continue;
+            const auto* byName = reinterpret_cast<const IMAGE_IMPORT_BY_NAME*>(base + name->u1.AddressOfData);
+            if (std::strcmp(reinterpret_cast<const char*>(byName->Name), function) == 0) {
+                return reinterpret_cast<void**>(&slot->u1.Function);
+            }
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+ImportReplacement::ImportReplacement(const char* dll, const char* function, const void* replacement)
+    : slot_(ImportSlot(dll, function)) {
+    if (!slot_) throw std::runtime_error(std::string("the test program does not import ") + function);
+    original_ = *slot_;
+    Write(const_cast<void*>(replacement));
+}
+
+ImportReplacement::~ImportReplacement() { Write(original_); }
+
+void ImportReplacement::Write(void* value) {
+    DWORD protection = 0;
+    ::VirtualProtect(slot_, sizeof *slot_, PAGE_READWRITE, &protection);
+    *slot_ = value;
+    ::VirtualProtect(slot_, sizeof *slot_, protection, &protection);
+}
+
+// --- Per-Monitor v2 dialogs ---------------------------------------------
+
+namespace {
+
+struct ScaledDialog {
+    WNDPROC original;
+    UINT dpi;            // the scale the dialog is laid out for now
+    LOGFONTA font;       // the dialog's font as it opened ...
+    UINT fontDpi;        // ... at this scale
+    HFONT scaled;        // the font sent to the controls at the last change
+};
+std::map<HWND, ScaledDialog> scaledDialogs;
+
+UINT SystemDpi() {
+    HDC screen = ::GetDC(nullptr);
+    const int dpi = ::GetDeviceCaps(screen, LOGPIXELSY);
+    ::ReleaseDC(nullptr, screen);
+    return static_cast<UINT>(dpi);
+}
+
+int Scale(int value, UINT to, UINT from) { return ::MulDiv(value, static_cast<int>(to), static_cast<int>(from)); }
+
+void ChangeDialogScale(HWND dialog, ScaledDialog& scaled, UINT dpi, const RECT& suggested) {
+    ::SetWindowPos(dialog, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                   suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    for (HWND control = ::GetWindow(dialog, GW_CHILD); control; control = ::GetWindow(control, GW_HWNDNEXT)) {
+        RECT rect{};
+        ::GetWindowRect(control, &rect);
+        ::MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
+        ::MoveWindow(control, Scale(rect.left, dpi, scaled.dpi), Scale(rect.top, dpi, scaled.dpi),
+                     Scale(rect.right - rect.left, dpi, scaled.dpi), Scale(rect.bottom - rect.top, dpi, scaled.dpi),
+                     TRUE);
+    }
+    LOGFONTA font = scaled.font;
+    font.lfHeight = Scale(font.lfHeight, dpi, scaled.fontDpi);
+    HFONT previous = scaled.scaled;
+    scaled.scaled = ::CreateFontIndirectA(&font);
+    for (HWND control = ::GetWindow(dialog, GW_CHILD); control; control = ::GetWindow(control, GW_HWNDNEXT)) {
+        ::SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(scaled.scaled), TRUE);
+    }
+    if (previous) ::DeleteObject(previous);
+    scaled.dpi = dpi;
+}
+
+LRESULT CALLBACK ScaledDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    ScaledDialog& scaled = scaledDialogs.at(dialog);
+    if (message == WM_DPICHANGED) {
+        ChangeDialogScale(dialog, scaled, HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        return 0;
+    }
+    const WNDPROC original = scaled.original;
+    if (message == WM_NCDESTROY) {
+        // Its last font goes with it: the controls are gone by now.
+        if (scaled.scaled) ::DeleteObject(scaled.scaled);
+        scaledDialogs.erase(dialog);
+    }
+    return ::CallWindowProcA(original, dialog, message, wParam, lParam);
+}
+
+LRESULT CALLBACK SubclassNewDialogs(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_CREATEWND) {
+        HWND window = reinterpret_cast<HWND>(wParam);
+        char className[16] = {};
+        ::GetClassNameA(window, className, sizeof className);
+        if (std::strcmp(className, "#32770") == 0) {
+            const WNDPROC proc = &ScaledDialogProc;
+            const auto original = reinterpret_cast<WNDPROC>(
+                ::SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(proc)));
+            scaledDialogs[window] = ScaledDialog{original, SystemDpi(), {}, 0, nullptr};
+        }
+    }
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+}  // namespace
+
+PerMonitorDialogs::PerMonitorDialogs()
+    : hook_(::SetWindowsHookExA(WH_CBT, &SubclassNewDialogs, nullptr, ::GetCurrentThreadId())) {}
+
+PerMonitorDialogs::~PerMonitorDialogs() { ::UnhookWindowsHookEx(hook_); }
+
+void PerMonitorDialogs::ChangeScale(HWND dialog, UINT dpi) {
+    ScaledDialog& scaled = scaledDialogs.at(dialog);
+    if (scaled.fontDpi == 0) {
+        // The dialog's font as its template made it, at the scale it opened at.
+        ::GetObjectA(reinterpret_cast<HFONT>(::SendMessageA(dialog, WM_GETFONT, 0, 0)), sizeof scaled.font,
+                     &scaled.font);
+        scaled.fontDpi = scaled.dpi;
+    }
+    RECT suggested{};
+    ::GetWindowRect(dialog, &suggested);
+    suggested.right = suggested.left + Scale(suggested.right - suggested.left, dpi, scaled.dpi);
+    suggested.bottom = suggested.top + Scale(suggested.bottom - suggested.top, dpi, scaled.dpi);
+    ::SendMessageA(dialog, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+}
+
+// --- The hot key held down ------------------------------------------------
+
+namespace {
+
+struct Registration {
+    UINT modifiers;
+    UINT virtualKey;
+};
+std::map<std::pair<HWND, int>, Registration> registrations;
+const ImportReplacement* registering = nullptr;
+
+BOOL WINAPI RecordRegistration(HWND window, int id, UINT modifiers, UINT virtualKey) {
+    registrations[{window, id}] = {modifiers, virtualKey};
+    return registering->Original<decltype(&RecordRegistration)>()(window, id, modifiers, virtualKey);
+}
+
+}  // namespace
+
+HotKeyAutoRepeat::HotKeyAutoRepeat()
+    : registration_("user32.dll", "RegisterHotKey", reinterpret_cast<const void*>(&RecordRegistration)) {
+    registrations.clear();
+    registering = &registration_;
+}
+
+void HotKeyAutoRepeat::Hold(HWND window, int id, int repeats) const {
+    const auto found = registrations.find({window, id});
+    if (found == registrations.end()) return;  // nothing registered: no hot key
+    const Registration& held = found->second;
+    // The message reports the modifiers and the key, not MOD_NOREPEAT.
+    const LPARAM reported = MAKELPARAM(held.modifiers & ~MOD_NOREPEAT, held.virtualKey);
+    const int notifications = (held.modifiers & MOD_NOREPEAT) ? 1 : 1 + repeats;
+    for (int i = 0; i < notifications; ++i) ::PostMessageA(window, WM_HOTKEY, static_cast<WPARAM>(id), reported);
+    MSG message;
+    while (::PeekMessageA(&message, window, WM_HOTKEY, WM_HOTKEY, PM_REMOVE)) ::DispatchMessageA(&message);
+}
+
+// --- The secure desktop ---------------------------------------------------
+
+namespace {
+
+BOOL WINAPI CursorOnAnotherDesktop(LPPOINT) {
+    ::SetLastError(ERROR_ACCESS_DENIED);
+    return FALSE;
+}
+
+}  // namespace
+
+SecureDesktop::SecureDesktop()
+    : cursor_("user32.dll", "GetCursorPos", reinterpret_cast<const void*>(&CursorOnAnotherDesktop)) {}
+
+// --- Common controls registered on request ------------------------------
+
+namespace {
+
+std::vector<DWORD> requests;
+const ImportReplacement* requesting = nullptr;
+
+BOOL WINAPI RecordRequest(const INITCOMMONCONTROLSEX* classes) {
+    if (classes && classes->dwSize == sizeof *classes) requests.push_back(classes->dwICC);
+    return requesting->Original<decltype(&RecordRequest)>()(classes);
+}
+
+}  // namespace
+
+CommonControlsOnRequest::CommonControlsOnRequest()
+    : request_("comctl32.dll", "InitCommonControlsEx", reinterpret_cast<const void*>(&RecordRequest)) {
+    requests.clear();
+    requesting = &request_;
+}
+
+const std::vector<DWORD>& CommonControlsOnRequest::Requests() const { return requests; }
+
+}  // namespace huevane_test

@@ -1,0 +1,109 @@
+// Stand-ins for what Windows does where Wine does not, each written from
+// Microsoft's documentation of the behaviour, named at each. They are the
+// window tests' model of Windows: the program never depends on them.
+//   ImportReplacement   one of the test program's imports, replaced for a while
+//   PerMonitorDialogs   the dialog manager's handling of a change of scale
+//   HotKeyAutoRepeat    a registered hot key held down, with the keyboard's repeat
+//   SecureDesktop       the pointer unreadable while another desktop takes the input
+//   CommonControlsOnRequest  the classes that the common controls are asked for
+#pragma once
+
+#include <windows.h>
+
+#include <vector>
+
+namespace huevane_test {
+
+// Replaces the test program's import of `function` from `dll` with
+// `replacement` for the object's life. The program's code is linked into
+// the test program, so its calls go through the same import.
+class ImportReplacement {
+public:
+    ImportReplacement(const char* dll, const char* function, const void* replacement);
+    ~ImportReplacement();
+    ImportReplacement(const ImportReplacement&) = delete;
+    ImportReplacement& operator=(const ImportReplacement&) = delete;
+
+    template <class Function>
+    Function Original() const {
+        return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(original_));
+    }
+
+private:
+    void Write(void* value);
+
+    void** slot_ = nullptr;
+    void* original_ = nullptr;
+};
+
+// Per-Monitor v2 dialogs. "In response to a DPI change, the dialog manager
+// will re-layout each control, update the font on each control, resize the
+// dialog, and update the dialog's own font" (DIALOG_DPI_CHANGE_BEHAVIORS,
+// DDC_DEFAULT; per control, DCDC_DEFAULT: "update the font, size, and
+// position of the child window"). Wine 8 and 10 do none of it. While an
+// object lives, every dialog created on this thread gets this handling as its
+// default handling of WM_DPICHANGED, in this order: the window sized to the
+// suggested rectangle, each control's place and size scaled, and each
+// control sent the dialog's font at the new scale (WM_SETFONT).
+class PerMonitorDialogs {
+public:
+    PerMonitorDialogs();
+    ~PerMonitorDialogs();
+    PerMonitorDialogs(const PerMonitorDialogs&) = delete;
+    PerMonitorDialogs& operator=(const PerMonitorDialogs&) = delete;
+
+    // Sends `dialog` the WM_DPICHANGED that Windows sends when it comes to a
+    // monitor of scale `dpi`, or the user changes the scale to it. The
+    // suggested rectangle is the window's own scaled linearly, top left corner
+    // kept: "linear DPI scaling is the default behavior" (WM_GETDPISCALEDSIZE).
+    static void ChangeScale(HWND dialog, UINT dpi);
+
+private:
+    HHOOK hook_ = nullptr;
+};
+
+// "MOD_NOREPEAT: Changes the hotkey behavior so that the keyboard auto-repeat
+// does not yield multiple hotkey notifications" (RegisterHotKey). While an
+// object lives, it sees the test program's registrations; Hold delivers the
+// hot key as Windows does while its combination is held: WM_HOTKEY posted at
+// the key-down and again at each auto-repeat unless the registration had
+// MOD_NOREPEAT. Wine ignores MOD_NOREPEAT.
+class HotKeyAutoRepeat {
+public:
+    HotKeyAutoRepeat();
+
+    // Holds the combination last registered for `window` and `id` through
+    // `repeats` auto-repeats, then lets go; handles every message posted.
+    void Hold(HWND window, int id, int repeats) const;
+
+private:
+    ImportReplacement registration_;
+};
+
+// "The input desktop must be the current desktop when you call
+// GetCursorPos" (GetCursorPos): while the screen is locked or an elevation
+// prompt is shown it is not, and the call fails. While an object lives every
+// GetCursorPos of the test program fails so.
+class SecureDesktop {
+public:
+    SecureDesktop();
+
+private:
+    ImportReplacement cursor_;
+};
+
+// "Under Comctl32.dll version 6.0 and later, InitCommonControls does
+// nothing. Applications must explicitly register all common controls through
+// InitCommonControlsEx" (InitCommonControls). While an object lives it keeps
+// the classes asked for, and asks for them as before.
+class CommonControlsOnRequest {
+public:
+    CommonControlsOnRequest();
+    // The ICC_ flags of every well-formed request, in order.
+    const std::vector<DWORD>& Requests() const;
+
+private:
+    ImportReplacement request_;
+};
+
+}  // namespace huevane_test
