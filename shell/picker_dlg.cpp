@@ -79,11 +79,12 @@ BOOL CPickerDlg::OnInitDialog() {
     SetIcon(m_hIcon, FALSE);
 
     m_menu.Attach(::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MENU)));
+    SetMenu(m_menu.GetSafeHmenu());
+    MakeRoomForWrappedMenuBar();
     RECT client{};
     GetClientRect(&client);
     m_openedClientHeight = client.bottom;
     m_openedDpi = DpiOfWindow(m_hWnd);
-    AttachMenuBar();
 
     AskScreenBounds();
     CarryOut(huevane::InitialiseDialog(m_state));
@@ -94,8 +95,7 @@ BOOL CPickerDlg::OnInitDialog() {
 // too narrow for the bar in one row (at a scale where the menu font grows
 // more than the dialog's), the further rows would cut off the controls at
 // the bottom: the window grows by their height.
-void CPickerDlg::AttachMenuBar() {
-    SetMenu(m_menu.GetSafeHmenu());
+void CPickerDlg::MakeRoomForWrappedMenuBar() {
     const int last = ::GetMenuItemCount(m_menu.GetSafeHmenu()) - 1;
     RECT firstItem{};
     RECT lastItem{};
@@ -113,12 +113,11 @@ void CPickerDlg::AttachMenuBar() {
 
 // A change of scale: the system has given the window the size it suggests
 // and laid the controls out again, but its menu bar can take another number
-// of rows at the new scale. The bar is taken off, the client area given the
-// height it opened with, at the new scale, and the bar attached again as when
-// the window opened. So the window's height depends on the scale alone, and
-// changes of scale back and forth do not make it grow.
+// of rows at the new scale. The client area is given the height it opened
+// with, at the new scale, below the menu bar's rows, so that the window's
+// height depends on the scale alone and changes back and forth do not make
+// it grow.
 void CPickerDlg::FitToScale(UINT dpi) {
-    SetMenu(nullptr);
     RECT window{};
     RECT client{};
     ::GetWindowRect(m_hWnd, &window);
@@ -128,7 +127,6 @@ void CPickerDlg::FitToScale(UINT dpi) {
     SetWindowPos(nullptr, 0, 0, window.right - window.left,
                  window.bottom - window.top - client.bottom + clientHeight,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    AttachMenuBar();
 }
 
 // The statics that the tick draws into tell when the system repaints them:

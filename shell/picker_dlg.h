@@ -66,7 +66,7 @@ private:
     // Flips the check mark of one item of the window's menu bar.
     void ToggleMenuCheck(int popup, int item);
     void AskScreenBounds();
-    void AttachMenuBar();
+    void MakeRoomForWrappedMenuBar();
     void FitToScale(UINT dpi);
     huevane::COLORREF ReadColour(const CDC& screen, const huevane::ScreenRead& read,
                                  ScreenSquare::Copied copied) const;
@@ -104,8 +104,8 @@ private:
     huevane::Rect m_screens{};
     // What the preview and the zoom view show since the last tick drew them.
     huevane::ShownViews m_shownViews;
-    // The client area's height before the menu bar took its part, and the
-    // scale it was measured at.
+    // The client area's height when the window opened, below its menu bar,
+    // and the scale it opened at.
     int m_openedClientHeight = 0;
     UINT m_openedDpi = kDefaultDpi;
 };
