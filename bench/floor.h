@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "view_options.h"
+
 // The screen read: with zoom on, the source square copied from the screen
 // into memory; with zoom off, the one pixel.
 class Floor {
@@ -13,7 +15,7 @@ public:
     explicit Floor(int side) : side_(side) {
         HDC screen = ::GetDC(nullptr);
         memory_ = ::CreateCompatibleDC(screen);
-        bitmap_ = ::CreateCompatibleBitmap(screen, 40, 40);
+        bitmap_ = ::CreateCompatibleBitmap(screen, huevane::kLargestZoomSize, huevane::kLargestZoomSize);
         old_ = ::SelectObject(memory_, bitmap_);
         ::ReleaseDC(nullptr, screen);
     }

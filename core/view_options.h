@@ -3,6 +3,7 @@
 // Keys switch's command lives with the hot key binding.)
 #pragma once
 
+#include <algorithm>
 #include <array>
 
 #include "effects.h"
@@ -32,6 +33,14 @@ inline constexpr ScalePreset kScale2x{19, 40, kScale2xItem};
 inline constexpr ScalePreset kScale4x{9, 20, kScale4xItem};
 inline constexpr ScalePreset kScale8x{4, 10, kScale8xItem};
 inline constexpr std::array<ScalePreset, 3> kScalePresets{kScale2x, kScale4x, kScale8x};
+
+// The side of the largest zoom source square: what a copy of the square must
+// hold at any preset.
+inline constexpr int kLargestZoomSize = [] {
+    int largest = 0;
+    for (const ScalePreset& preset : kScalePresets) largest = std::max(largest, preset.size);
+    return largest;
+}();
 
 Effects OnOptionsZoom(PickerState& state);
 Effects OnOptionsOnTop(PickerState& state);

@@ -34,40 +34,37 @@ CWnd CPickerDlg::ControlWindow(huevane::Control control) {
 
 void CPickerDlg::CarryOut(const huevane::Effect& effect) {
     using namespace huevane;
-    std::visit(
-        Overloaded{
-            [&](const EnableControl& e) { ControlWindow(e.control).EnableWindow(e.enable); },
-            [&](const ToggleMenuMark& e) { ToggleMenuCheck(e.item.popup, e.item.item); },
-            [&](const StartSampleTimer&) { SetTimer(kSampleTimerId, kSamplePeriodMs); },
-            [&](const StopSampleTimer&) { KillTimer(kSampleTimerId); },
-            [&](const SetTopmost& e) {
-                SetWindowPos(e.topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-            },
-            [&](const RepaintWindow&) { InvalidateRect(nullptr, TRUE); },
-            // A held combination is one capture: the auto-repeat of its key
-            // would otherwise send the hot key again and again, filling the
-            // history with one colour and pushing out the earlier captures.
-            [&](const BindHotKey& e) {
-                ::RegisterHotKey(m_hWnd, HOTKEY_ID, e.modifiers | MOD_NOREPEAT, e.virtualKey);
-            },
-            [&](const ReleaseHotKey&) { ::UnregisterHotKey(m_hWnd, HOTKEY_ID); },
-            [&](const DestroyMenuBar&) {
-                SetMenu(nullptr);
-                m_menu.DestroyMenu();
-            },
-            [&](const ShowHotKey& e) { m_hotKeyCtrl.SetHotKey(e.virtualKey, e.flags); },
-            [&](const SetHotKeyRules& e) {
-                m_hotKeyCtrl.SetRules(e.invalidCombinations, e.replacementFlags);
-            },
-            [&](const AddFormatItem& e) { m_formatList.AddString(e.text.c_str()); },
-            [&](const SelectFormatItem& e) { m_formatList.SetCurSel(e.index); },
-            [&](const SetValueText& e) { m_valueEdit.SetWindowText(e.text.c_str()); },
-            [&](const SelectAllValueText&) { m_valueEdit.SetSel(0, -1); },
-            [&](const ScrollValueCaret&) { m_valueEdit.ScrollCaret(); },
-            [&](const CopyValueSelection&) { m_valueEdit.Copy(); },
-            [&](const huevane::PaintSwatches& e) { PaintSwatches(e.colours); },
+    const Overloaded carryOut{
+        [&](const EnableControl& e) { ControlWindow(e.control).EnableWindow(e.enable); },
+        [&](const ToggleMenuMark& e) { ToggleMenuCheck(e.item.popup, e.item.item); },
+        [&](const StartSampleTimer&) { SetTimer(kSampleTimerId, kSamplePeriodMs); },
+        [&](const StopSampleTimer&) { KillTimer(kSampleTimerId); },
+        [&](const SetTopmost& e) {
+            SetWindowPos(e.topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
         },
-        effect);
+        [&](const RepaintWindow&) { InvalidateRect(nullptr, TRUE); },
+        // A held combination is one capture: the auto-repeat of its key
+        // would otherwise send the hot key again and again, filling the
+        // history with one colour and pushing out the earlier captures.
+        [&](const BindHotKey& e) {
+            ::RegisterHotKey(m_hWnd, HOTKEY_ID, e.modifiers | MOD_NOREPEAT, e.virtualKey);
+        },
+        [&](const ReleaseHotKey&) { ::UnregisterHotKey(m_hWnd, HOTKEY_ID); },
+        [&](const DestroyMenuBar&) {
+            SetMenu(nullptr);
+            m_menu.DestroyMenu();
+        },
+        [&](const ShowHotKey& e) { m_hotKeyCtrl.SetHotKey(e.virtualKey, e.flags); },
+        [&](const SetHotKeyRules& e) { m_hotKeyCtrl.SetRules(e.invalidCombinations, e.replacementFlags); },
+        [&](const AddFormatItem& e) { m_formatList.AddString(e.text.c_str()); },
+        [&](const SelectFormatItem& e) { m_formatList.SetCurSel(e.index); },
+        [&](const SetValueText& e) { m_valueEdit.SetWindowText(e.text.c_str()); },
+        [&](const SelectAllValueText&) { m_valueEdit.SetSel(0, -1); },
+        [&](const ScrollValueCaret&) { m_valueEdit.ScrollCaret(); },
+        [&](const CopyValueSelection&) { m_valueEdit.Copy(); },
+        [&](const huevane::PaintSwatches& e) { PaintSwatches(e.colours); },
+    };
+    std::visit(carryOut, effect);
 }
 
 void CPickerDlg::ToggleMenuCheck(int popup, int item) {

@@ -28,8 +28,7 @@ void ShowText(CWnd& control, const std::string& text) {
 void CPickerDlg::OnTimer(UINT_PTR) {
     POINT cursor{0, 0};
     const std::optional<huevane::ScreenRead> planned = huevane::PlanScreenRead(
-        m_state,
-        ::GetCursorPos(&cursor) ? std::optional(huevane::Point{cursor.x, cursor.y}) : std::nullopt,
+        m_state, ::GetCursorPos(&cursor) ? std::optional(huevane::Point{cursor.x, cursor.y}) : std::nullopt,
         m_screens);
     if (!planned) {
         Default();

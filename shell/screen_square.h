@@ -27,12 +27,7 @@ public:
     huevane::COLORREF Pixel(huevane::Point inSquare) const;
 
 private:
-    static constexpr int kSide =
-        std::max_element(huevane::kScalePresets.begin(), huevane::kScalePresets.end(),
-                         [](const auto& a, const auto& b) { return a.size < b.size; }) -> size;
-    static_assert(std::all_of(huevane::kScalePresets.begin(), huevane::kScalePresets.end(),
-                              [](const auto& preset) { return preset.size > 0 && preset.size <= kSide; }),
-                  "every preset's square fits the copy");
+    static constexpr int kSide = huevane::kLargestZoomSize;
 
     bool MakeBitmap(HDC screen);
 

@@ -107,7 +107,8 @@ LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_DPICHANGED && ::GetWindow(m_hWnd, GW_OWNER)) {
         RECT rect{};
         ::GetWindowRect(m_hWnd, &rect);
-        MoveWithinWorkArea(WorkAreaOf(::MonitorFromWindow(m_hWnd, MONITOR_DEFAULTTONEAREST)), rect.left, rect.top);
+        MoveWithinWorkArea(WorkAreaOf(::MonitorFromWindow(m_hWnd, MONITOR_DEFAULTTONEAREST)), rect.left,
+                           rect.top);
     }
     return result;
 }

@@ -47,32 +47,35 @@ ClassOf<handler>& Self(CDialog& self) {
 
 // void OnXxx(): commands, WM_PAINT, WM_DESTROY.
 template <auto handler>
-requires HasForm<handler, void()> LRESULT Plain(CDialog& self, UINT, WPARAM, LPARAM) {
+LRESULT Plain(CDialog& self, UINT, WPARAM, LPARAM) {
+    static_assert(HasForm<handler, void()>, "the handler's form");
     (Self<handler>(self).*handler)();
     return 0;
 }
 
 template <auto handler>
-requires HasForm<handler, void(UINT, LPARAM)> LRESULT SysCommand(CDialog& self, UINT, WPARAM wParam,
-                                                                 LPARAM lParam) {
+LRESULT SysCommand(CDialog& self, UINT, WPARAM wParam, LPARAM lParam) {
+    static_assert(HasForm<handler, void(UINT, LPARAM)>, "the handler's form");
     (Self<handler>(self).*handler)(static_cast<UINT>(wParam), lParam);
     return 0;
 }
 
 template <auto handler>
-requires HasForm<handler, HCURSOR()> LRESULT QueryDragIcon(CDialog& self, UINT, WPARAM, LPARAM) {
+LRESULT QueryDragIcon(CDialog& self, UINT, WPARAM, LPARAM) {
+    static_assert(HasForm<handler, HCURSOR()>, "the handler's form");
     return reinterpret_cast<LRESULT>((Self<handler>(self).*handler)());
 }
 
 template <auto handler>
-requires HasForm<handler, void(UINT_PTR)> LRESULT Timer(CDialog& self, UINT, WPARAM wParam, LPARAM) {
+LRESULT Timer(CDialog& self, UINT, WPARAM wParam, LPARAM) {
+    static_assert(HasForm<handler, void(UINT_PTR)>, "the handler's form");
     (Self<handler>(self).*handler)(wParam);
     return 0;
 }
 
 template <auto handler>
-requires HasForm<handler, LRESULT(WPARAM, LPARAM)> LRESULT Generic(CDialog& self, UINT, WPARAM wParam,
-                                                                   LPARAM lParam) {
+LRESULT Generic(CDialog& self, UINT, WPARAM wParam, LPARAM lParam) {
+    static_assert(HasForm<handler, LRESULT(WPARAM, LPARAM)>, "the handler's form");
     return (Self<handler>(self).*handler)(wParam, lParam);
 }
 
@@ -82,8 +85,8 @@ LRESULT CallCtlColor(CDialog& self, UINT message, WPARAM wParam, LPARAM lParam,
                      HBRUSH (*call)(CDialog&, CDC*, CWnd*, UINT));
 
 template <auto handler>
-requires HasForm<handler, HBRUSH(CDC*, CWnd*, UINT)> LRESULT CtlColor(CDialog& self, UINT message,
-                                                                      WPARAM wParam, LPARAM lParam) {
+LRESULT CtlColor(CDialog& self, UINT message, WPARAM wParam, LPARAM lParam) {
+    static_assert(HasForm<handler, HBRUSH(CDC*, CWnd*, UINT)>, "the handler's form");
     return CallCtlColor(self, message, wParam, lParam,
                         [](CDialog& dialog, CDC* dc, CWnd* control, UINT kind) {
                             return (Self<handler>(dialog).*handler)(dc, control, kind);
@@ -108,7 +111,7 @@ public:                                               \
         using TheBaseClass = baseClass;                                               \
         static const MessageMapEntry entries[] = {
 #define END_MESSAGE_MAP()                                                   \
-    { 0, 0, 0, nullptr }                                                    \
+    MessageMapEntry { 0, 0, 0, nullptr }                                    \
     }                                                                       \
     ;                                                                       \
     static const MessageMap map{&TheBaseClass::GetThisMessageMap, entries}; \

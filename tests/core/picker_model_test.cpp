@@ -97,7 +97,9 @@ public:
         EXPECT_EQ(state_.m_nCaptured, static_cast<int>(captured_.size()));
         for (int slot = 1; slot <= kHistorySlots; ++slot) {
             EXPECT_EQ(window.Enabled(SlotButton(slot)), state_.m_nCaptured >= slot) << "button " << slot;
-            const COLORREF expected = slot <= state_.m_nCaptured ? captured_[static_cast<std::size_t>(slot - 1)] : kInitialSlotColour;
+            const COLORREF expected = slot <= state_.m_nCaptured
+                                          ? captured_[static_cast<std::size_t>(slot - 1)]
+                                          : kInitialSlotColour;
             EXPECT_EQ(SlotColour(state_, slot), expected) << "slot " << slot;
         }
     }

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by the end-to-end scripts, after they have set $exe and
 # $probe_exe: Huevane driven as a person drives it (scripts/drive-picker), on
 # the display and in the Wine prefix that tests/isolated.sh gives them; one

@@ -115,7 +115,7 @@ echo "== zoom and scale"
 # The pointer on the red and green border: the share of red across the zoom
 # view tells the scale (19 of 40 pixels at 2X, 4 of 10 at 8X).
 point 100 50
-read -r zl zt zr zb < <(probe rect 1011)
+read -r zl zt zr _ < <(probe rect 1011)
 probe_at_44=$((zl + 1 + (zr - zl - 2) * 44 / 100))
 zy=$((zt + 5))
 zoom_at_44() { probe pixel "$probe_at_44" "$zy"; }

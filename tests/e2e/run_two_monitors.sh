@@ -71,7 +71,7 @@ check "the left monitor starts at x = -800" "-800 0 1824 768" "$(probe screens)"
 # and green left of the seam at x = 0, blue and white right of it.
 show_scene -800 100 1000 100 FFFFFF 000000 000000 000000 000000 000000 FF0000 00FF00 0000FF FFFFFF
 start_picker
-read -r zl zt zr zb < <(probe rect 1011)
+read -r zl zt zr _ < <(probe rect 1011)
 zoom_at() { probe pixel $((zl + 1 + (zr - zl - 2) * $1 / 100)) $((zt + 5)); }
 preview() { pixel_of_control 1010; }
 
@@ -123,7 +123,8 @@ for place in "-800 0" "-850 300" "-500 -50" "-500 500"; do
   probe move "$x" "$y"
   for box in "32774 About" "32775 Help"; do
     read -r command name <<<"$box"
-    check "$name with the main window at $x, $y" yes "$(on_left_monitor $(probe box "$command"))"
+    read -r -a box_rect < <(probe box "$command")
+    check "$name with the main window at $x, $y" yes "$(on_left_monitor "${box_rect[@]}")"
   done
 done
 

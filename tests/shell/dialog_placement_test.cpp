@@ -103,14 +103,15 @@ TEST_F(DialogPlacement, AfterAChangeOfScaleTheBoxesAreStillWhollyOnTheirScreen) 
     const PerMonitorDialogs windows;
     Run([](HWND window, CPickerDlg&) {
         const auto [work, width, height] = ParkingOf(window);
-        ::SetWindowPos(window, nullptr, work.right - width, work.bottom - height, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        ::SetWindowPos(window, nullptr, work.right - width, work.bottom - height, 0, 0,
+                       SWP_NOSIZE | SWP_NOZORDER);
         for (const UINT command : kBoxes) {
             InNextDialog([&, work = work](HWND box) {
                 for (const UINT dpi : {144u, 192u, 96u}) {
                     PerMonitorDialogs::ChangeScale(box, dpi);
-                    EXPECT_TRUE(Inside(WindowRect(box), work)) << "command " << command << " at " << dpi
-                                                               << " DPI: " << Describe(WindowRect(box))
-                                                               << ", outside " << Describe(work);
+                    EXPECT_TRUE(Inside(WindowRect(box), work))
+                        << "command " << command << " at " << dpi << " DPI: " << Describe(WindowRect(box))
+                        << ", outside " << Describe(work);
                 }
             });
             Command(window, command);

@@ -124,7 +124,7 @@ TEST_F(Endurance, AStormOfFiftyThousandMessagesBreaksNoInvariant) {
                     Command(window, IDC_FORMAT, CBN_SELCHANGE);
                     break;
                 case 4:
-                    ::SendMessageA(window, WM_HOTKEY, pick(0, 3) ? 12269 : static_cast<WPARAM>(random()), 0);
+                    HotKey(window, pick(0, 3) ? huevane::HOTKEY_ID : static_cast<WPARAM>(random()));
                     break;
                 case 5:
                     if (pick(0, 20) == 0) ::SendMessageA(window, WM_TIMER, static_cast<WPARAM>(random()), 0);
@@ -151,8 +151,8 @@ TEST_F(Endurance, AStormOfFiftyThousandMessagesBreaksNoInvariant) {
 
         // Still samples and captures.
         Command(window, ID_TIMER_START);
-        EXPECT_TRUE(TimerWritesPosition(window, kLongerThanAnyDelay));
-        EXPECT_EQ(::SendMessageA(window, WM_HOTKEY, 12269, 0), 0);
+        EXPECT_TRUE(TimerWritesPosition(window));
+        EXPECT_EQ(HotKey(window), 0);
         EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(window, IDC_SLOT1)));
     });
 }

@@ -51,11 +51,9 @@ TEST_F(PickerBadInput, SystemCommandsSixteenToThirtyOneOpenAboutAndOthersGetDefa
             EXPECT_EQ(caption, "About Huevane") << "identifier " << id;
         }
         ::SendMessageA(window, WM_SYSCOMMAND, SC_MINIMIZE, 0);
-        PumpMessages(50);
-        EXPECT_TRUE(::IsIconic(window));
+        EXPECT_TRUE(PumpUntil([&] { return ::IsIconic(window) != FALSE; }));
         ::SendMessageA(window, WM_SYSCOMMAND, SC_RESTORE, 0);
-        PumpMessages(50);
-        EXPECT_FALSE(::IsIconic(window));
+        EXPECT_TRUE(PumpUntil([&] { return ::IsIconic(window) == FALSE; }));
         ::SendMessageA(window, WM_SYSCOMMAND, 0xF1F0, 0);  // no such system command
         EXPECT_TRUE(::IsWindow(window));
     });
@@ -63,13 +61,16 @@ TEST_F(PickerBadInput, SystemCommandsSixteenToThirtyOneOpenAboutAndOthersGetDefa
 
 TEST_F(PickerBadInput, NoFormatSelectedWritesNoText) {
     Run([](HWND window, CPickerDlg& dlg) {
-        ::SendMessageA(window, WM_HOTKEY, 12269, 0);
+        HotKey(window);
         ::SendMessageA(::GetDlgItem(window, IDC_FORMAT), CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
         Command(window, IDC_FORMAT, CBN_SELCHANGE);
         EXPECT_EQ(dlg.State().m_nFormat, -1);
         HWND live = ::GetDlgItem(window, IDC_LIVE_VALUE);
+        HWND position = ::GetDlgItem(window, IDC_POSITION);
         ::SetWindowTextA(live, "kept");
-        PumpMessages(80);
+        ::SetWindowTextA(position, "untouched");
+        ::SendMessageA(window, WM_TIMER, 1, 0);
+        EXPECT_NE(WindowText(position), "untouched") << "the tick ran";
         EXPECT_EQ(WindowText(live), "kept");
         Click(window, IDC_SLOT1);
         EXPECT_EQ(WindowText(::GetDlgItem(window, IDC_VALUE_EDIT)), "");
@@ -86,7 +87,7 @@ TEST_F(PickerBadInput, SetWithAnEmptyHotKeyControlReleasesAltC) {
         EXPECT_EQ(dlg.State().m_nHotKeyMods, 1u);
         EXPECT_TRUE(CombinationIsFree(MOD_ALT, 'C'));
         // Still a working window.
-        EXPECT_EQ(::SendMessageA(window, WM_HOTKEY, 12269, 0), 0);
+        EXPECT_EQ(HotKey(window), 0);
         EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(window, IDC_SLOT1)));
     });
 }
@@ -111,7 +112,7 @@ TEST_F(PickerBadInput, TimerMessagesWithAnyIdentifierRunATick) {
     Run([](HWND window, CPickerDlg&) {
         Command(window, ID_TIMER_STOP);
         HWND position = ::GetDlgItem(window, IDC_POSITION);
-        for (WPARAM id : {WPARAM{0}, WPARAM{2}, WPARAM{12269}, ~WPARAM{0}}) {
+        for (WPARAM id : {WPARAM{0}, WPARAM{2}, WPARAM{huevane::HOTKEY_ID}, ~WPARAM{0}}) {
             ::SetWindowTextA(position, "untouched");
             ::SendMessageA(window, WM_TIMER, id, 0);
             EXPECT_EQ(WindowText(position).rfind("X: ", 0), 0u) << "timer " << id;

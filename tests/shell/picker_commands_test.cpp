@@ -1,5 +1,5 @@
 #include "picker_window.h"
-#include "readout_format.h"
+#include "scene.h"
 
 namespace huevane_test {
 namespace {
@@ -33,17 +33,20 @@ TEST_F(PickerCommands, OptionsFlipZoomTopmostAndTheHotKey) {
 
 TEST_F(PickerCommands, TimerStopsAndStartsSampling) {
     Run([](HWND window, CPickerDlg&) {
-        EXPECT_TRUE(TimerWritesPosition(window, kLongerThanAnyDelay));
+        EXPECT_TRUE(TimerWritesPosition(window));
         Command(window, ID_TIMER_STOP);
         EXPECT_TRUE(IsChecked(window, ID_TIMER_STOP));
         EXPECT_FALSE(IsChecked(window, ID_TIMER_START));
-        EXPECT_FALSE(TimerWritesPosition(window, kTenTicks));
+        HWND position = ::GetDlgItem(window, IDC_POSITION);
+        ::SetWindowTextA(position, "untouched");
+        LetSamplingPeriodsPass();
+        EXPECT_EQ(WindowText(position), "untouched") << "a tick after Stop";
         Command(window, ID_TIMER_STOP);
         EXPECT_TRUE(IsChecked(window, ID_TIMER_STOP));
         Command(window, ID_TIMER_START);
         EXPECT_TRUE(IsChecked(window, ID_TIMER_START));
         EXPECT_FALSE(IsChecked(window, ID_TIMER_STOP));
-        EXPECT_TRUE(TimerWritesPosition(window, kLongerThanAnyDelay));
+        EXPECT_TRUE(TimerWritesPosition(window));
     });
 }
 
@@ -64,10 +67,10 @@ TEST_F(PickerCommands, ScaleKeepsExactlyOnePresetMarked) {
 TEST_F(PickerCommands, HotKeyMessageCapturesAndEnablesTheButtonsInOrder) {
     Run([](HWND window, CPickerDlg&) {
         const int slots[] = {IDC_SLOT1, IDC_SLOT2, IDC_SLOT3, IDC_SLOT4, IDC_SLOT5};
-        EXPECT_EQ(::SendMessageA(window, WM_HOTKEY, 12270, 0), 1);
+        EXPECT_EQ(HotKey(window, huevane::HOTKEY_ID + 1), 1);
         EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(window, IDC_SLOT1)));
         for (int captures = 1; captures <= 6; ++captures) {
-            EXPECT_EQ(::SendMessageA(window, WM_HOTKEY, 12269, 0), 0);
+            EXPECT_EQ(HotKey(window), 0);
             for (int k = 0; k < 5; ++k) {
                 EXPECT_EQ(::IsWindowEnabled(::GetDlgItem(window, slots[k])) != FALSE, k < captures)
                     << "button " << k + 1 << " after " << captures << " captures";
@@ -78,14 +81,16 @@ TEST_F(PickerCommands, HotKeyMessageCapturesAndEnablesTheButtonsInOrder) {
 }
 
 TEST_F(PickerCommands, SlotButtonsWriteTheTextThatCopyPutsOnTheClipboard) {
-    Run([](HWND window, CPickerDlg& dlg) {
-        Command(window, ID_TIMER_STOP);  // keep the current colour still
-        ::SendMessageA(window, WM_HOTKEY, 12269, 0);
-        const huevane::COLORREF captured = dlg.State().m_crHistory1;
+    Scene scene({0, 0, 200, 200}, 100, RGB(40, 50, 220), RGB(40, 50, 220));
+    Run([](HWND window, CPickerDlg&) {
+        Command(window, ID_TIMER_STOP);  // the colour is the one tick's below
+        ::SetCursorPos(50, 50);
+        ::SendMessageA(window, WM_TIMER, 1, 0);
+        HotKey(window);
         HWND edit = ::GetDlgItem(window, IDC_VALUE_EDIT);
 
         Click(window, IDC_SLOT1);
-        EXPECT_EQ(WindowText(edit), *huevane::FormatColor(captured, huevane::kFormatRgb));
+        EXPECT_EQ(WindowText(edit), "40, 50, 220");
         EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(window, IDC_COPY)));
         Click(window, IDC_COPY);
         EXPECT_EQ(ClipboardText(), WindowText(edit));
@@ -94,14 +99,14 @@ TEST_F(PickerCommands, SlotButtonsWriteTheTextThatCopyPutsOnTheClipboard) {
         ::SendMessageA(edit, EM_SETSEL, 0x7FFF, 0x7FFF);
         ::SendMessageA(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(" typed"));
         Click(window, IDC_COPY);
-        EXPECT_EQ(ClipboardText(), *huevane::FormatColor(captured, huevane::kFormatRgb) + " typed");
+        EXPECT_EQ(ClipboardText(), "40, 50, 220 typed");
 
         // A new format reaches the box only at the next press.
         ::SendMessageA(::GetDlgItem(window, IDC_FORMAT), CB_SETCURSEL, 0, 0);
         Command(window, IDC_FORMAT, CBN_SELCHANGE);
-        EXPECT_EQ(WindowText(edit), *huevane::FormatColor(captured, huevane::kFormatRgb) + " typed");
+        EXPECT_EQ(WindowText(edit), "40, 50, 220 typed");
         Click(window, IDC_SLOT1);
-        EXPECT_EQ(WindowText(edit), *huevane::FormatColor(captured, huevane::kFormatHex));
+        EXPECT_EQ(WindowText(edit), "28, 32, DC");
     });
 }
 

@@ -98,12 +98,14 @@ TEST_F(PickerStartUp, EveryMessageMapEntryCanBeReached) {
         std::size_t count = 0;
         for (const MessageMapEntry* entry = map->entries; entry->handler; ++entry, ++count) {
             SCOPED_TRACE(::testing::Message() << "entry " << count + 1);
-            EXPECT_TRUE(seen.insert({entry->message, entry->code, entry->id}).second) << "shadowed by an earlier one";
+            EXPECT_TRUE(seen.insert({entry->message, entry->code, entry->id}).second)
+                << "shadowed by an earlier one";
             if (entry->message != WM_COMMAND) continue;
             const bool menuCommand = ::GetMenuState(::GetMenu(window), entry->id, MF_BYCOMMAND) != 0xFFFFFFFF;
             const bool control = ::GetDlgItem(window, static_cast<int>(entry->id)) != nullptr;
             // Buttons notify with code 0 (BN_CLICKED) as menu commands do.
-            EXPECT_TRUE(entry->code == 0 ? menuCommand || control : control) << "no sender of command " << entry->id;
+            EXPECT_TRUE(entry->code == 0 ? menuCommand || control : control)
+                << "no sender of command " << entry->id;
         }
         EXPECT_EQ(count, 24u);
     });

@@ -1,6 +1,7 @@
 #include "picker_window.h"
 
 #include "menu_marks.h"
+#include "view_options.h"
 
 namespace huevane_test {
 
@@ -14,10 +15,25 @@ bool CombinationIsFree(UINT modifiers, UINT virtualKey) {
 
 bool IsTopmost(HWND window) { return (::GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
 
-bool TimerWritesPosition(HWND window, DWORD ms) {
+bool TimerWritesPosition(HWND window) {
     HWND position = ::GetDlgItem(window, IDC_POSITION);
     ::SetWindowTextA(position, "untouched");
-    return PumpUntil([&] { return WindowText(position) != "untouched"; }, ms);
+    return PumpUntil([&] { return WindowText(position) != "untouched"; }, kLongerThanAnyDelay);
+}
+
+namespace {
+
+int periodsPassed = 0;
+void CALLBACK CountPeriod(HWND, UINT, UINT_PTR, DWORD) { ++periodsPassed; }
+
+}  // namespace
+
+void LetSamplingPeriodsPass(int periods) {
+    periodsPassed = 0;
+    const UINT_PTR witness = ::SetTimer(nullptr, 0, huevane::kSamplePeriodMs, &CountPeriod);
+    const bool passed = PumpUntil([&] { return periodsPassed >= periods; }, 10 * kLongerThanAnyDelay);
+    ::KillTimer(nullptr, witness);
+    EXPECT_TRUE(passed) << "a timer of this thread stopped firing";
 }
 
 void ExpectMenuAgreesWithRules(HWND window, const CPickerDlg& dlg) {

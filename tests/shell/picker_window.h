@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "dialog_harness.h"
+#include "hot_key_binding.h"
 #include "picker_dlg.h"
 
 namespace huevane_test {
@@ -34,12 +35,24 @@ bool CombinationIsFree(UINT modifiers, UINT virtualKey);
 
 bool IsTopmost(HWND window);
 
-// Whether the sampling timer rewrites the position text within `ms`. A
-// running timer is waited for as long as a busy machine may delay it; a
-// stopped one is given the time of ten ticks.
+// The hot key's message as the platform sends it, with the given identifier;
+// what the window answered.
+inline LRESULT HotKey(HWND window, WPARAM id = huevane::HOTKEY_ID) {
+    return ::SendMessageA(window, WM_HOTKEY, id, 0);
+}
+
+// How long a wait for what must happen may take on a busy machine.
 inline constexpr DWORD kLongerThanAnyDelay = 10000;
-inline constexpr DWORD kTenTicks = 250;
-bool TimerWritesPosition(HWND window, DWORD ms);
+
+// Whether the sampling timer rewrites the position text, waited for as long
+// as a busy machine may delay it.
+bool TimerWritesPosition(HWND window);
+
+// Handles messages until a timer of the sampling period, armed now on this
+// thread, has fired `periods` times: however busy the machine, a sampling
+// timer that still ran would have ticked in that time too. For checks that
+// something did not happen.
+void LetSamplingPeriodsPass(int periods = 10);
 
 // Every mark of the real menu is the rules' mark.
 void ExpectMenuAgreesWithRules(HWND window, const CPickerDlg& dlg);

@@ -121,9 +121,11 @@ TEST_F(Redraw, ARepaintIsFollowedByADrawingWithinOneTick) {
         SCOPED_TRACE(repaint.name);
         RunStill([&](HWND window, CPickerDlg&) {
             repaint.act(window);
-            EXPECT_TRUE(PumpUntil([&] { return NeitherViewShows(window, kScene); })) << "the repaint left a view";
+            EXPECT_TRUE(PumpUntil([&] { return NeitherViewShows(window, kScene); }))
+                << "the repaint left a view";
             OneTick(window);
-            EXPECT_TRUE(PumpUntil([&] { return BothViewsShow(window, kScene); })) << "a view was not drawn again";
+            EXPECT_TRUE(PumpUntil([&] { return BothViewsShow(window, kScene); }))
+                << "a view was not drawn again";
         });
     }
 }

@@ -4,9 +4,7 @@
 #include <vector>
 
 #include "picker_window.h"
-#include "readout_format.h"
 #include "scene.h"
-#include "zoom_geometry.h"
 
 namespace huevane_test {
 namespace {
@@ -33,6 +31,19 @@ RECT ClientOf(HWND window) {
     return client;
 }
 
+// Where the zoom view draws, from its client area: the picture one pixel in
+// from the left and the right edge and of the whole height; the cross-hair's
+// vertical line at half the picture's width (counted from the client's left
+// edge), its horizontal line at half the height.
+struct ZoomView {
+    int left, width, height, lineX, lineY;
+};
+
+ZoomView ZoomViewOf(HWND zoom) {
+    const RECT client = ClientOf(zoom);
+    return {1, client.right - 2, client.bottom, (client.right - 2) / 2, client.bottom / 2};
+}
+
 using Sampling = PickerWindow;
 
 double NowMs() {
@@ -50,8 +61,8 @@ std::vector<double>* tickTimes = nullptr;
 
 LRESULT CALLBACK RecordTick(int code, WPARAM removed, LPARAM message) {
     const MSG* taken = reinterpret_cast<const MSG*>(message);
-    if (code == HC_ACTION && removed == PM_REMOVE && taken->message == WM_TIMER && taken->hwnd == tickWindow &&
-        taken->wParam == 1) {
+    if (code == HC_ACTION && removed == PM_REMOVE && taken->message == WM_TIMER &&
+        taken->hwnd == tickWindow && taken->wParam == 1) {
         tickTimes->push_back(NowMs());
     }
     return ::CallNextHookEx(nullptr, code, removed, message);
@@ -89,30 +100,32 @@ TEST_F(Sampling, FollowsThePointerInTextsAndPreview) {
 // puts it.
 TEST_F(Sampling, MagnifiesTheSquareRoundThePointerWithTheCrossHair) {
     Scene scene({0, 0, 200, 200}, 100, kLeft, kRight);
-    Run([](HWND window, CPickerDlg& dlg) {
+    Run([](HWND window, CPickerDlg&) {
         HWND zoom = ::GetDlgItem(window, IDC_ZOOM);
-        const RECT client = ClientOf(zoom);
-        for (UINT scale : {ID_SCALE_2X, ID_SCALE_4X, ID_SCALE_8X}) {
-            Command(window, scale);
+        const ZoomView view = ZoomViewOf(zoom);
+        // Each preset: the pointer's pixel at `offset` in a square of `size`.
+        const struct {
+            UINT command;
+            int offset;
+            int size;
+        } presets[] = {{ID_SCALE_2X, 19, 40}, {ID_SCALE_4X, 9, 20}, {ID_SCALE_8X, 4, 10}};
+        for (const auto& [command, offset, size] : presets) {
+            Command(window, command);
             ::SetCursorPos(100, 100);
             Tick(window);
-            const int offset = dlg.State().m_nZoomOffset;
-            const int size = dlg.State().m_nZoomSize;
-            const huevane::ZoomGeometry g = huevane::ComputeZoomGeometry(
-                {100, 100}, offset, size, client.left, client.top, client.right, client.bottom);
             SCOPED_TRACE(::testing::Message() << "zoom source size " << size);
             // The pointer's column starts offset/size of the way across.
-            const int boundary = g.destination.left + g.destination.width * offset / size;
-            const int row = g.vertical.start.y + 3 == g.horizontal.start.y ? 1 : 3;
-            for (int x = g.destination.left; x < g.destination.left + g.destination.width; ++x) {
-                if (x == g.vertical.start.x || std::abs(x - boundary) <= 1) continue;
+            const int boundary = view.left + view.width * offset / size;
+            const int row = view.lineY == 1 || view.lineY == 3 ? 2 : 1;
+            for (int x = view.left; x < view.left + view.width; ++x) {
+                if (x == view.lineX || std::abs(x - boundary) <= 1) continue;
                 EXPECT_EQ(ClientPixel(zoom, x, row), x < boundary ? kLeft : kRight) << "column " << x;
             }
-            for (int y = g.vertical.start.y; y < g.vertical.end.y; ++y) {
-                EXPECT_EQ(ClientPixel(zoom, g.vertical.start.x, y), kRed) << "cross-hair row " << y;
+            for (int y = 0; y < view.height; ++y) {
+                EXPECT_EQ(ClientPixel(zoom, view.lineX, y), kRed) << "cross-hair row " << y;
             }
-            for (int x = g.horizontal.start.x; x < g.horizontal.end.x; ++x) {
-                EXPECT_EQ(ClientPixel(zoom, x, g.horizontal.start.y), kRed) << "cross-hair column " << x;
+            for (int x = view.left; x < view.left + view.width; ++x) {
+                EXPECT_EQ(ClientPixel(zoom, x, view.lineY), kRed) << "cross-hair column " << x;
             }
         }
     });
@@ -127,7 +140,7 @@ TEST_F(Sampling, AtEveryEdgeTheViewShowsTheScreenUpToTheEdgeAndBlackBeyond) {
                        ::GetSystemMetrics(SM_YVIRTUALSCREEN) + ::GetSystemMetrics(SM_CYVIRTUALSCREEN)};
     Run([&](HWND window, CPickerDlg& dlg) {
         HWND zoom = ::GetDlgItem(window, IDC_ZOOM);
-        const RECT client = ClientOf(zoom);
+        const ZoomView view = ZoomViewOf(zoom);
         const LONG xs[] = {screens.left, (screens.left + screens.right) / 2, screens.right - 1};
         const LONG ys[] = {screens.top, (screens.top + screens.bottom) / 2, screens.bottom - 1};
         for (LONG x : xs) {
@@ -137,22 +150,22 @@ TEST_F(Sampling, AtEveryEdgeTheViewShowsTheScreenUpToTheEdgeAndBlackBeyond) {
                 Scene scene({x - 30, y - 30, x + 30, y + 30}, x, kLeft, kRight);
                 ::SetCursorPos(x, y);
                 Tick(window);
-                EXPECT_EQ(WindowText(::GetDlgItem(window, IDC_POSITION)), huevane::FormatPosition(x, y));
+                EXPECT_EQ(WindowText(::GetDlgItem(window, IDC_POSITION)),
+                          "X: " + std::to_string(x) + ", Y: " + std::to_string(y));
                 EXPECT_EQ(dlg.State().m_crCurrent, kRight);
 
-                const int size = dlg.State().m_nZoomSize;
-                const huevane::ZoomGeometry g =
-                    huevane::ComputeZoomGeometry({x, y}, dlg.State().m_nZoomOffset, size, client.left,
-                                                 client.top, client.right, client.bottom);
+                // The 4X preset at start: the pointer's pixel at 9 in a square of 20.
+                constexpr int size = 20;
+                const POINT corner{x - 9, y - 9};
                 int wrong = 0;
                 std::string first;
                 for (int i = 0; i < size; ++i) {
                     for (int j = 0; j < size; ++j) {
                         // The middle of the block that the source pixel (i, j) becomes.
-                        const int viewX = g.destination.left + (2 * i + 1) * g.destination.width / (2 * size);
-                        const int viewY = g.destination.top + (2 * j + 1) * g.destination.height / (2 * size);
-                        if (viewX == g.vertical.start.x || viewY == g.horizontal.start.y) continue;
-                        const POINT source{g.source.left + i, g.source.top + j};
+                        const int viewX = view.left + (2 * i + 1) * view.width / (2 * size);
+                        const int viewY = (2 * j + 1) * view.height / (2 * size);
+                        if (viewX == view.lineX || viewY == view.lineY) continue;
+                        const POINT source{corner.x + i, corner.y + j};
                         const COLORREF expected = !::PtInRect(&screens, source) ? RGB(0, 0, 0)
                                                   : source.x < x                ? kLeft
                                                                                 : kRight;
@@ -166,8 +179,8 @@ TEST_F(Sampling, AtEveryEdgeTheViewShowsTheScreenUpToTheEdgeAndBlackBeyond) {
                     }
                 }
                 EXPECT_EQ(wrong, 0) << "first: screen pixel " << first;
-                for (int row = g.vertical.start.y; row < g.vertical.end.y; row += 7) {
-                    EXPECT_EQ(ClientPixel(zoom, g.vertical.start.x, row), kRed) << "cross-hair row " << row;
+                for (int row = 0; row < view.height; row += 7) {
+                    EXPECT_EQ(ClientPixel(zoom, view.lineX, row), kRed) << "cross-hair row " << row;
                 }
             }
         }
@@ -219,19 +232,20 @@ TEST_F(Sampling, SwatchesShowTheHistoryAfterEachCapture) {
         const huevane::COLORREF start = huevane::kInitialSlotColour;
         ::SetCursorPos(50, 50);
         Tick(window);
-        ::SendMessageA(window, WM_HOTKEY, 12269, 0);
+        HotKey(window);
         EXPECT_EQ(swatch(0, kLeft), kLeft);
         for (int k = 1; k < 5; ++k) EXPECT_EQ(swatch(k, start), start) << "swatch " << k + 1;
 
         ::SetCursorPos(150, 50);
         Tick(window);
-        ::SendMessageA(window, WM_HOTKEY, 12269, 0);
+        HotKey(window);
         EXPECT_EQ(swatch(0, kRight), kRight);
         EXPECT_EQ(swatch(1, kLeft), kLeft);
         EXPECT_EQ(swatch(2, start), start);
 
-        for (int i = 0; i < 4; ++i) ::SendMessageA(window, WM_HOTKEY, 12269, 0);
-        for (int k = 0; k < 5; ++k) EXPECT_EQ(swatch(k, kRight), kRight) << "swatch " << k + 1 << " after six";
+        for (int i = 0; i < 4; ++i) HotKey(window);
+        for (int k = 0; k < 5; ++k)
+            EXPECT_EQ(swatch(k, kRight), kRight) << "swatch " << k + 1 << " after six";
     });
 }
 

@@ -84,9 +84,9 @@ void ExpectEveryControlShownWhole(HWND window) {
         RECT rect{};
         ::GetWindowRect(control, &rect);
         ::MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&rect), 2);
-        EXPECT_TRUE(Inside(rect, client)) << "control " << ::GetDlgCtrlID(control) << " reaches " << rect.right
-                                          << ", " << rect.bottom << " in a client area of " << client.right
-                                          << " by " << client.bottom;
+        EXPECT_TRUE(Inside(rect, client))
+            << "control " << ::GetDlgCtrlID(control) << " reaches " << rect.right << ", " << rect.bottom
+            << " in a client area of " << client.right << " by " << client.bottom;
     }
 }
 

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include "common_controls.h"
-#include "hot_key_binding.h"
 #include "picker_window.h"
 #include "scene.h"
 #include "windows_stand_ins.h"
@@ -61,7 +60,7 @@ TEST_F(OnWindows, OnTheSecureDesktopTheTickLeavesTextsViewsAndColourAsTheyWere) 
         EXPECT_EQ(WindowText(liveValue), "10, 200, 30");
         EXPECT_EQ(ClientPixel(preview, 2, 2), kGreen);
         EXPECT_EQ(dlg.State().m_crCurrent, kGreen);
-        ::SendMessageA(window, WM_HOTKEY, huevane::HOTKEY_ID, 0);
+        HotKey(window);
         EXPECT_EQ(dlg.State().m_crHistory1, kGreen);
     });
 }

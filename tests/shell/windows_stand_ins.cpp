@@ -57,10 +57,10 @@ namespace {
 
 struct ScaledDialog {
     WNDPROC original;
-    UINT dpi;            // the scale the dialog is laid out for now
-    LOGFONTA font;       // the dialog's font as it opened ...
-    UINT fontDpi;        // ... at this scale
-    HFONT scaled;        // the font sent to the controls at the last change
+    UINT dpi;       // the scale the dialog is laid out for now
+    LOGFONTA font;  // the dialog's font as it opened ...
+    UINT fontDpi;   // ... at this scale
+    HFONT scaled;   // the font sent to the controls at the last change
 };
 std::map<HWND, ScaledDialog> scaledDialogs;
 
@@ -71,7 +71,9 @@ UINT SystemDpi() {
     return static_cast<UINT>(dpi);
 }
 
-int Scale(int value, UINT to, UINT from) { return ::MulDiv(value, static_cast<int>(to), static_cast<int>(from)); }
+int Scale(int value, UINT to, UINT from) {
+    return ::MulDiv(value, static_cast<int>(to), static_cast<int>(from));
+}
 
 void ChangeDialogScale(HWND dialog, ScaledDialog& scaled, UINT dpi, const RECT& suggested) {
     ::SetWindowPos(dialog, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
@@ -81,8 +83,8 @@ void ChangeDialogScale(HWND dialog, ScaledDialog& scaled, UINT dpi, const RECT& 
         ::GetWindowRect(control, &rect);
         ::MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
         ::MoveWindow(control, Scale(rect.left, dpi, scaled.dpi), Scale(rect.top, dpi, scaled.dpi),
-                     Scale(rect.right - rect.left, dpi, scaled.dpi), Scale(rect.bottom - rect.top, dpi, scaled.dpi),
-                     TRUE);
+                     Scale(rect.right - rect.left, dpi, scaled.dpi),
+                     Scale(rect.bottom - rect.top, dpi, scaled.dpi), TRUE);
     }
     LOGFONTA font = scaled.font;
     font.lfHeight = Scale(font.lfHeight, dpi, scaled.fontDpi);
@@ -178,7 +180,8 @@ void HotKeyAutoRepeat::Hold(HWND window, int id, int repeats) const {
     // The message reports the modifiers and the key, not MOD_NOREPEAT.
     const LPARAM reported = MAKELPARAM(held.modifiers & ~MOD_NOREPEAT, held.virtualKey);
     const int notifications = (held.modifiers & MOD_NOREPEAT) ? 1 : 1 + repeats;
-    for (int i = 0; i < notifications; ++i) ::PostMessageA(window, WM_HOTKEY, static_cast<WPARAM>(id), reported);
+    for (int i = 0; i < notifications; ++i)
+        ::PostMessageA(window, WM_HOTKEY, static_cast<WPARAM>(id), reported);
     MSG message;
     while (::PeekMessageA(&message, window, WM_HOTKEY, WM_HOTKEY, PM_REMOVE)) ::DispatchMessageA(&message);
 }
