@@ -14,11 +14,15 @@ set -u
 root=$(cd "$(dirname "$0")/.." && pwd)
 work=$1
 shift
+# shellcheck source=../scripts/wine-env
+. "$root/scripts/wine-env"
+# How long a start of the program may take, for the tests that start it.
+export HUEVANE_START_PATIENCE=$start_patience
 
 # Ends every process of this test's world.
 end_world() {
   local target
-  WINEPREFIX="$work/prefix" /usr/lib/wine/wineserver64 -k >/dev/null 2>&1
+  WINEPREFIX="$work/prefix" "$huevane_wineserver" -k >/dev/null 2>&1
   while read -r target; do
     kill -KILL -- "$target" 2>/dev/null
   done <"$work/pids"
@@ -45,8 +49,6 @@ while [ "$1" != -- ]; do
 done
 shift
 
-# shellcheck source=../scripts/wine-env
-. "$root/scripts/wine-env"
 mkdir -p "$work"
 export HUEVANE_PID_FILE="$work/pids"
 : >"$HUEVANE_PID_FILE"

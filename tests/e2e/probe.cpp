@@ -16,6 +16,11 @@
 //   probe hotkey-free MOD VK 1 when no program holds that global hot key, else 0
 //   probe enabled-all        each main window's numbered buttons, 1 for enabled
 //   probe move X Y           moves the main window's top left corner to X, Y
+//   probe command ID         carries out the menu command ID in the main window; prints done
+//   probe idle-periods N     waits until the main window's thread has been
+//                            seen idle in its message loop after each of N
+//                            sampling periods, so that a running sampling
+//                            timer would have ticked; prints N
 //   probe box COMMAND        sends the menu command that opens a box and prints
 //                            where the box opened: left top right bottom; closes it
 //   probe scene X Y W H RRGGBB...   coloured blocks in a row until killed
@@ -28,6 +33,7 @@
 #include <vector>
 
 #include "resource.h"
+#include "view_options.h"
 
 namespace {
 
@@ -172,6 +178,30 @@ bool WaitFor(Done done) {
     return false;
 }
 
+// Sent, not posted: the command has been carried out when the probe ends.
+// (About and Help, which stay open, are the box verb's.) Says so, since a
+// probe that printed nothing is asked again.
+int Command(UINT command) {
+    HWND main = MainWindow();
+    if (!main) return 1;
+    ::SendMessageA(main, WM_COMMAND, command, 0);
+    std::printf("done\n");
+    return 0;
+}
+
+// A timer message comes only when the thread has nothing else to do; a
+// thread seen idle after each period of the timer has had its chance to tick.
+int IdlePeriods(int periods) {
+    HWND main = MainWindow();
+    for (int i = 0; i < periods; ++i) {
+        ::Sleep(huevane::kSamplePeriodMs);
+        DWORD_PTR answer = 0;
+        if (!main || !::SendMessageTimeoutA(main, WM_NULL, 0, 0, SMTO_NORMAL, 60000, &answer)) return 1;
+    }
+    std::printf("%d\n", periods);
+    return 0;
+}
+
 int Box(UINT command) {
     HWND main = MainWindow();
     if (!main) return 1;
@@ -294,6 +324,8 @@ int main(int argc, char** argv) {
     if (verb == "windows") return Windows();
     if (verb == "enabled-all") return ::EnumWindows(&PrintEnabled, 0) ? 0 : 1;
     if (verb == "move" && argc == 4) return Move(std::atoi(argv[2]), std::atoi(argv[3]));
+    if (verb == "command" && argc == 3) return Command(static_cast<UINT>(std::atoi(argv[2])));
+    if (verb == "idle-periods" && argc == 3) return IdlePeriods(std::atoi(argv[2]));
     if (verb == "box" && argc == 3) return Box(static_cast<UINT>(std::atoi(argv[2])));
     if (verb == "scene" && argc > 6) {
         std::vector<COLORREF> colours;

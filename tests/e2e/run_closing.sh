@@ -19,10 +19,10 @@ for closer in 0 1 2 3 4; do
     0) read -r wx wy < <(xdotool search --name '^Huevane$' getwindowgeometry --shell | sed -n 's/^[XY]=//p' | tr '\n' ' ')
        width=$(xdotool search --name '^Huevane$' getwindowgeometry --shell | sed -n 's/^WIDTH=//p')
        click_at $((wx + width - 10)) $((wy + 10)) ;;
-    1) click_control 1008; key alt+F4 ;;
-    2) click_control 1008; key Escape ;;
-    3) click_control 1005; key Return ;;
-    4) click_control 1008; key alt+space; key c ;;
+    1) click_control "$(id IDC_POSITION)"; key alt+F4 ;;
+    2) click_control "$(id IDC_POSITION)"; key Escape ;;
+    3) click_control "$(id IDC_VALUE_EDIT)"; key Return ;;
+    4) click_control "$(id IDC_POSITION)"; key alt+space; key c ;;
   esac
   expect "${closer_names[$closer]} ends the process" "" picker_pids
   close_all

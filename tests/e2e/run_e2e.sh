@@ -24,10 +24,6 @@ clipboard() { xclip -o -selection clipboard 2>/dev/null; }
 # Points at X Y and waits until the picker shows that position.
 point_seen() { point "$1" "$2"; eventually "X: $1, Y: $2" field position >/dev/null; }
 
-# A pause in which the program, were it wrong, would have done what a check
-# then finds it did not do.
-settle() { sleep 1; }
-
 # After a menu command: the menu has closed, and the command, which the menu
 # posts as it closes, comes before any further tick.
 menu_closed() { eventually 0 probe menu-open >/dev/null; }
@@ -42,7 +38,7 @@ menu_by_mouse() {
 
 # F10 and then the given keys, with the focus in the edit box: Wine's
 # drop-down list keeps F10 to itself while it has the focus.
-menu_keys() { click_control 1005; key F10 "$@"; menu_closed; }
+menu_keys() { click_control "$(id IDC_VALUE_EDIT)"; key F10 "$@"; menu_closed; }
 window_open() { xdotool search --name "^$1\$" >/dev/null 2>&1 && echo open || echo closed; }
 
 # A scene of four known colours along the top of the screen, 100 pixels each.
@@ -65,34 +61,34 @@ point_seen 50 50; key alt+c
 expect "first capture enables button 1" "100000" field enabled
 point_seen 150 50; key alt+c
 expect "second capture enables button 2" "110000" field enabled
-expect "swatch 1 shows the newest colour" "00FF00" pixel_of_control 1016
-expect "swatch 2 shows the one before" "FF0000" pixel_of_control 1017
+expect "swatch 1 shows the newest colour" "00FF00" pixel_of_control "$(id IDC_SWATCH1)"
+expect "swatch 2 shows the one before" "FF0000" pixel_of_control "$(id IDC_SWATCH2)"
 
 echo "== a numbered button and Copy"
-click_control 1001
+click_control "$(id IDC_SLOT2)"
 expect "button 2 writes its colour" "255, 0, 0" field edit
 expect "Copy is enabled" "110001" field enabled
-click_control 1006
+click_control "$(id IDC_COPY)"
 expect "Copy puts the text on the clipboard" "255, 0, 0" clipboard
-click_control 1005; key End; xdotool type --delay 50 " ok"
+click_control "$(id IDC_VALUE_EDIT)"; key End; xdotool type --delay 50 " ok"
 eventually "255, 0, 0 ok" field edit >/dev/null
-click_control 1006
+click_control "$(id IDC_COPY)"
 expect "typed text goes along" "255, 0, 0 ok" clipboard
 
 echo "== the format list"
-click_control 1012; key Home Return
+click_control "$(id IDC_FORMAT)"; key Home Return
 point 150 50
 expect "HEX after choosing it" "00, FF, 00" field live
-click_control 1001
+click_control "$(id IDC_SLOT2)"
 expect "a button writes the new format" "FF, 00, 00" field edit
-click_control 1012; key End Return
+click_control "$(id IDC_FORMAT)"; key End Return
 point 150 50
 expect "RGB after choosing it again" "0, 255, 0" field live
 
 echo "== menus by mouse"
 menu_by_mouse 2 1 2   # Timer > Stop
 stopped_at=$(field position)
-point 60 60; settle
+point 60 60; ticks_pass
 check "Stop by mouse freezes the position" "$stopped_at" "$(field position)"
 menu_by_mouse 2 0 2   # Timer > Start
 point 60 60
@@ -105,17 +101,21 @@ menu_keys Down Down Return   # Options > Stay on Top
 expect "Stay on Top off by keyboard" "0" field topmost
 menu_keys Right Right Down Down Return   # Timer > Stop
 stopped_at=$(field position)
-point 70 70; settle
+point 70 70; ticks_pass
 check "Stop by keyboard freezes the position" "$stopped_at" "$(field position)"
 menu_keys Right Right Down Return   # Timer > Start
 point 70 70
 expect "Start by keyboard samples again" "X: 70, Y: 70" field position
+menu_keys Right Down Down Return   # Help > Help
+expect "Help opens by keyboard" "open" window_open 'Help Dialog'
+key Escape
+expect "Esc closes Help" "closed" window_open 'Help Dialog'
 
 echo "== zoom and scale"
 # The pointer on the red and green border: the share of red across the zoom
 # view tells the scale (19 of 40 pixels at 2X, 4 of 10 at 8X).
 point 100 50
-read -r zl zt zr _ < <(probe rect 1011)
+read -r zl zt zr _ < <(probe rect "$(id IDC_ZOOM)")
 probe_at_44=$((zl + 1 + (zr - zl - 2) * 44 / 100))
 zy=$((zt + 5))
 zoom_at_44() { probe pixel "$probe_at_44" "$zy"; }
@@ -124,49 +124,45 @@ zoom_blank() {
   colour=$(zoom_at_44)
   if [ "$colour" != 00FF00 ] && [ "$colour" != FF0000 ]; then echo blank; else echo "$colour"; fi
 }
-menu_keys Left Down Return   # Scale > 2X
+command_named ID_SCALE_2X
 point 100 50
 expect "2X: red at 44% of the view" "FF0000" zoom_at_44
-menu_by_mouse 3 2 3          # Scale > 8X
+command_named ID_SCALE_8X
 point 100 50
 expect "8X: green at 44% of the view" "00FF00" zoom_at_44
-menu_keys Down Return        # Options > Enable Zoom: off
+command_named ID_OPTIONS_ZOOM   # off
 point 100 50
 expect "zoom off blanks the view" "blank" zoom_blank
-menu_keys Down Return        # Options > Enable Zoom: on again
+command_named ID_OPTIONS_ZOOM   # on again
 point 100 50
 expect "zoom on draws it again" "00FF00" zoom_at_44
 
-echo "== About and Help, closed with Esc"
-menu_by_mouse 1 0 2
-expect "About opens" "open" window_open 'About Huevane'
+echo "== About, closed with Esc"
+menu_by_mouse 1 0 2   # Help > About
+expect "About opens by mouse" "open" window_open 'About Huevane'
 key Escape
 expect "Esc closes About" "closed" window_open 'About Huevane'
-menu_keys Right Down Down Return
-expect "Help opens" "open" window_open 'Help Dialog'
-key Escape
-expect "Esc closes Help" "closed" window_open 'Help Dialog'
 check "the picker is still open" "1" "$(probe windows)"
 
 echo "== a new hot key"
 # The hot keys as the system holds them: Alt+C is MOD_ALT (1) with 'C' (67),
 # Shift+F5 MOD_SHIFT (4) with VK_F5 (116).
-click_control 1013; key shift+F5
-click_control 1015
+click_control "$(id IDC_HOTKEY)"; key shift+F5
+click_control "$(id IDC_SET_HOTKEY)"
 expect "'<' gives up Alt+C" "1" probe hotkey-free 1 67
 expect "'<' takes Shift+F5" "0" probe hotkey-free 4 116
 point_seen 250 50
-key alt+c; settle
+key alt+c; ticks_pass
 check "Alt+C no longer captures" "110001" "$(field enabled)"
 key shift+F5
 expect "Shift+F5 captures" "111001" field enabled
 
 echo "== Hot Keys off and on"
-menu_keys Down Down Down Return
+command_named ID_OPTIONS_HOTKEYS
 expect "Hot Keys off gives up Shift+F5" "1" probe hotkey-free 4 116
-key shift+F5; settle
+key shift+F5; ticks_pass
 check "no capture while Hot Keys are off" "111001" "$(field enabled)"
-menu_keys Down Down Down Return
+command_named ID_OPTIONS_HOTKEYS
 expect "Hot Keys on takes Shift+F5 again" "0" probe hotkey-free 4 116
 key shift+F5
 expect "Hot Keys on captures again" "111101" field enabled

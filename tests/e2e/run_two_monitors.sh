@@ -71,9 +71,9 @@ check "the left monitor starts at x = -800" "-800 0 1824 768" "$(probe screens)"
 # and green left of the seam at x = 0, blue and white right of it.
 show_scene -800 100 1000 100 FFFFFF 000000 000000 000000 000000 000000 FF0000 00FF00 0000FF FFFFFF
 start_picker
-read -r zl zt zr _ < <(probe rect 1011)
+read -r zl zt zr _ < <(probe rect "$(id IDC_ZOOM)")
 zoom_at() { probe pixel $((zl + 1 + (zr - zl - 2) * $1 / 100)) $((zt + 5)); }
-preview() { pixel_of_control 1010; }
+preview() { pixel_of_control "$(id IDC_PREVIEW)"; }
 
 echo "== on the left monitor"
 point -150 150
@@ -121,9 +121,8 @@ on_left_monitor() {
 for place in "-800 0" "-850 300" "-500 -50" "-500 500"; do
   read -r x y <<<"$place"
   probe move "$x" "$y"
-  for box in "32774 About" "32775 Help"; do
-    read -r command name <<<"$box"
-    read -r -a box_rect < <(probe box "$command")
+  for name in ID_HELP_ABOUT ID_HELP_HELP; do
+    read -r -a box_rect < <(probe box "$(id "$name")")
     check "$name with the main window at $x, $y" yes "$(on_left_monitor "${box_rect[@]}")"
   done
 done

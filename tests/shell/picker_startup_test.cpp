@@ -1,4 +1,5 @@
 #include <set>
+#include <string>
 #include <tuple>
 #include <vector>
 
@@ -17,7 +18,28 @@ std::vector<HWND> Children(HWND window) {
 
 using PickerStartUp = PickerWindow;
 
+// The texts as the window's initialisation leaves them, read as soon as it
+// returns and so before any tick, whichever timer fires first.
+struct TextsAtStart {
+    bool seen = false;
+    std::string position, live, value;
+};
+TextsAtStart textsAtStart;
+
+LRESULT CALLBACK ReadTextsAtStart(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* call = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
+    if (code == HC_ACTION && call->message == WM_INITDIALOG && ::GetDlgItem(call->hwnd, IDC_POSITION)) {
+        textsAtStart = {true, WindowText(::GetDlgItem(call->hwnd, IDC_POSITION)),
+                        WindowText(::GetDlgItem(call->hwnd, IDC_LIVE_VALUE)),
+                        WindowText(::GetDlgItem(call->hwnd, IDC_VALUE_EDIT))};
+    }
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 TEST_F(PickerStartUp, ShowsTheStartStateBeforeTheFirstTick) {
+    textsAtStart = {};
+    HHOOK hook = ::SetWindowsHookExA(WH_CALLWNDPROCRET, &ReadTextsAtStart, nullptr, ::GetCurrentThreadId());
+    ASSERT_NE(hook, nullptr);
     Run([](HWND window, CPickerDlg&) {
         EXPECT_EQ(WindowText(window), "Huevane");
         EXPECT_EQ(Children(window).size(), 20u);
@@ -47,11 +69,12 @@ TEST_F(PickerStartUp, ShowsTheStartStateBeforeTheFirstTick) {
         // Alt+C: 'C' in the low byte, Alt in the high byte.
         EXPECT_EQ(::SendMessageA(::GetDlgItem(window, IDC_HOTKEY), HKM_GETHOTKEY, 0, 0), 0x0443);
         EXPECT_FALSE(CombinationIsFree(MOD_ALT, 'C'));
-
-        EXPECT_EQ(WindowText(::GetDlgItem(window, IDC_POSITION)), "X:000,  Y:000");
-        EXPECT_EQ(WindowText(::GetDlgItem(window, IDC_LIVE_VALUE)), "");
-        EXPECT_EQ(WindowText(::GetDlgItem(window, IDC_VALUE_EDIT)), "");
     });
+    ::UnhookWindowsHookEx(hook);
+    ASSERT_TRUE(textsAtStart.seen);
+    EXPECT_EQ(textsAtStart.position, "X:000,  Y:000");
+    EXPECT_EQ(textsAtStart.live, "");
+    EXPECT_EQ(textsAtStart.value, "");
 }
 
 TEST_F(PickerStartUp, EndsTheSystemMenuWithTheAboutEntry) {
