@@ -1,8 +1,7 @@
 #include "dialog.h"
 
 #include "app.h"
-
-#include <algorithm>
+#include "box_placement.h"
 
 void DDX_Control(CDataExchange* pDX, int id, CWnd& control) {
     control.Attach(::GetDlgItem(pDX->m_pDlgWnd->m_hWnd, id));
@@ -104,20 +103,15 @@ LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     // A change of scale gives a box over an owner the size and place that the
     // system suggests, which can reach past the edge of its screen.
-    if (message == WM_DPICHANGED && ::GetWindow(m_hWnd, GW_OWNER)) {
-        RECT rect{};
-        ::GetWindowRect(m_hWnd, &rect);
-        MoveWithinWorkArea(WorkAreaOf(::MonitorFromWindow(m_hWnd, MONITOR_DEFAULTTONEAREST)), rect.left,
-                           rect.top);
-    }
+    if (message == WM_DPICHANGED && ::GetWindow(m_hWnd, GW_OWNER)) KeepWithinItsWorkArea();
     return result;
 }
 
 namespace {
 
-// `start` moved as little as needed for [start, start + size) to lie within
-// [low, high); where it cannot, its start is kept at `low`.
-int KeepWithin(int start, int size, int low, int high) { return std::max(low, std::min(start, high - size)); }
+huevane::Rect RectOf(const RECT& rect) {
+    return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+}
 
 }  // namespace
 
@@ -128,9 +122,9 @@ RECT CDialog::WorkAreaOf(HMONITOR monitor) {
     return info.rcWork;
 }
 
-// Centred over the owner, then kept wholly inside the work area of the
-// monitor that holds most of the owner, so that no part of the dialog, its
-// caption least of all, opens out of reach.
+// Centred over the owner and kept within the work area of the monitor that
+// holds most of the owner; without a visible owner, within the primary
+// monitor's.
 void CDialog::CentreOverOwner() {
     HWND owner = ::GetWindow(m_hWnd, GW_OWNER);
     const bool overOwner = owner && ::IsWindowVisible(owner) && !::IsIconic(owner);
@@ -138,23 +132,23 @@ void CDialog::CentreOverOwner() {
                                            : ::MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY));
     RECT area = work;
     if (overOwner) ::GetWindowRect(owner, &area);
-
     RECT rect{};
     ::GetWindowRect(m_hWnd, &rect);
-    MoveWithinWorkArea(work, area.left + (area.right - area.left - (rect.right - rect.left)) / 2,
-                       area.top + (area.bottom - area.top - (rect.bottom - rect.top)) / 2);
+    MoveTo(huevane::CentredOver(RectOf(area), rect.right - rect.left, rect.bottom - rect.top, RectOf(work)));
 }
 
-// The window's top left corner at `left`, `top`, moved as little as needed
-// for the whole window to lie within `work`; where it is larger, its top
-// left corner, and so its caption, is kept on it.
-void CDialog::MoveWithinWorkArea(const RECT& work, int left, int top) {
+void CDialog::KeepWithinItsWorkArea() {
     RECT rect{};
     ::GetWindowRect(m_hWnd, &rect);
-    const int x = KeepWithin(left, rect.right - rect.left, work.left, work.right);
-    const int y = KeepWithin(top, rect.bottom - rect.top, work.top, work.bottom);
-    if (x == rect.left && y == rect.top) return;
-    ::SetWindowPos(m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const RECT work = WorkAreaOf(::MonitorFromWindow(m_hWnd, MONITOR_DEFAULTTONEAREST));
+    MoveTo(huevane::KeptWithin(RectOf(rect), RectOf(work)));
+}
+
+void CDialog::MoveTo(huevane::Point topLeft) {
+    RECT rect{};
+    ::GetWindowRect(m_hWnd, &rect);
+    if (topLeft.x == rect.left && topLeft.y == rect.top) return;
+    ::SetWindowPos(m_hWnd, nullptr, topLeft.x, topLeft.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 namespace message_map {

@@ -8,6 +8,7 @@
 #include "gdi.h"
 #include "message_map.h"
 #include "wnd.h"
+#include "zoom_geometry.h"
 
 class CDataExchange {
 public:
@@ -66,7 +67,8 @@ private:
     const MessageMapEntry* FindEntry(UINT message, WPARAM wParam) const;
     static RECT WorkAreaOf(HMONITOR monitor);
     void CentreOverOwner();
-    void MoveWithinWorkArea(const RECT& work, int left, int top);
+    void KeepWithinItsWorkArea();
+    void MoveTo(huevane::Point topLeft);
 
     struct Message {
         UINT message;
