@@ -20,9 +20,9 @@ Point KeptWithin(const Rect& box, const Rect& work) {
 }
 
 Point CentredOver(const Rect& owner, std::int32_t width, std::int32_t height, const Rect& work) {
-    return KeptWithin(Rect{owner.left + (owner.width - width) / 2, owner.top + (owner.height - height) / 2, width,
-                           height},
-                      work);
+    const std::int32_t left = owner.left + (owner.width - width) / 2;
+    const std::int32_t top = owner.top + (owner.height - height) / 2;
+    return KeptWithin(Rect{left, top, width, height}, work);
 }
 
 }  // namespace huevane
