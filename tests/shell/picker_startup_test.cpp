@@ -3,6 +3,8 @@
 #include <tuple>
 #include <vector>
 
+#include "main_template.h"
+#include "menu_marks.h"
 #include "picker_window.h"
 
 namespace huevane_test {
@@ -42,7 +44,7 @@ TEST_F(PickerStartUp, ShowsTheStartStateBeforeTheFirstTick) {
     ASSERT_NE(hook, nullptr);
     Run([](HWND window, CPickerDlg&) {
         EXPECT_EQ(WindowText(window), "Huevane");
-        EXPECT_EQ(Children(window).size(), 20u);
+        EXPECT_EQ(Children(window).size(), static_cast<std::size_t>(kMainWindowControls));
 
         std::vector<UINT> checked;
         for (UINT command : kMenuCommands) {
@@ -91,22 +93,23 @@ TEST_F(PickerStartUp, EndsTheSystemMenuWithTheAboutEntry) {
     });
 }
 
-TEST_F(PickerStartUp, HasTheMenuBarOfFourPopupsAndTenItems) {
+// The rules' table of the menu's items, checked against the real menu once:
+// each item where the table puts it, holding its command, and no other item.
+TEST_F(PickerStartUp, HasTheMenuBarOfTheRulesTable) {
     Run([](HWND window, CPickerDlg&) {
         HMENU bar = ::GetMenu(window);
-        ASSERT_EQ(::GetMenuItemCount(bar), 4);
-        const std::vector<std::vector<UINT>> popups{
-            {ID_OPTIONS_ZOOM, ID_OPTIONS_ONTOP, ID_OPTIONS_HOTKEYS},
-            {ID_HELP_ABOUT, ID_HELP_HELP},
-            {ID_TIMER_START, ID_TIMER_STOP},
-            {ID_SCALE_2X, ID_SCALE_4X, ID_SCALE_8X},
-        };
-        for (int popup = 0; popup < 4; ++popup) {
-            HMENU items = ::GetSubMenu(bar, popup);
-            ASSERT_EQ(::GetMenuItemCount(items), static_cast<int>(popups[popup].size()));
-            for (int item = 0; item < ::GetMenuItemCount(items); ++item) {
-                EXPECT_EQ(::GetMenuItemID(items, item), popups[popup][item]);
-            }
+        std::vector<int> itemsOfPopup(static_cast<std::size_t>(::GetMenuItemCount(bar)), 0);
+        ASSERT_EQ(itemsOfPopup.size(), 4u);
+        for (std::size_t i = 0; i < huevane::kMenuItems.size(); ++i) {
+            const huevane::MenuItem& item = huevane::kMenuItems[i];
+            ASSERT_LT(static_cast<std::size_t>(item.popup), itemsOfPopup.size());
+            ++itemsOfPopup[static_cast<std::size_t>(item.popup)];
+            EXPECT_EQ(::GetMenuItemID(::GetSubMenu(bar, item.popup), item.item), kMenuCommands[i])
+                << "item " << item.item << " of popup " << item.popup;
+        }
+        for (std::size_t popup = 0; popup < itemsOfPopup.size(); ++popup) {
+            EXPECT_EQ(::GetMenuItemCount(::GetSubMenu(bar, static_cast<int>(popup))), itemsOfPopup[popup])
+                << "popup " << popup;
         }
     });
 }

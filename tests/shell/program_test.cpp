@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "main_template.h"
 #include "results_printer.h"
 
 namespace {
@@ -48,7 +49,7 @@ TEST(Program, StartsWithItsWindowAndEndsOnClose) {
     int controls = 0;
     for (HWND child = ::GetWindow(window, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
         ++controls;
-    EXPECT_EQ(controls, 20);
+    EXPECT_EQ(controls, huevane_test::kMainWindowControls);
     EXPECT_NE(::GetMenu(window), nullptr);
 
     ::PostMessageA(window, WM_CLOSE, 0, 0);

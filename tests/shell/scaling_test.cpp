@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "help_dlg.h"
+#include "main_template.h"
 #include "picker_window.h"
 #include "windows_stand_ins.h"
 
@@ -79,7 +80,7 @@ void ExpectEveryControlShownWhole(HWND window) {
     ::GetClientRect(window, &client);
     std::vector<HWND> controls;
     ::EnumChildWindows(window, &CollectControl, reinterpret_cast<LPARAM>(&controls));
-    ASSERT_EQ(controls.size(), 20u);
+    ASSERT_EQ(controls.size(), static_cast<std::size_t>(kMainWindowControls));
     for (HWND control : controls) {
         RECT rect{};
         ::GetWindowRect(control, &rect);
