@@ -80,13 +80,12 @@ TEST_F(Sampling, FollowsThePointerInTextsAndPreview) {
         EXPECT_EQ(ShownPixel(preview, client.right / 2, client.bottom / 2, kRight), kRight);
         EXPECT_EQ(ShownPixel(preview, 0, 0, kRight), kRight);
 
-        const std::pair<int, std::string> formats[] = {{0, "28, 32, DC"}, {1, "#2832DC"}, {2, "40, 50, 220"}};
-        for (const auto& [format, text] : formats) {
-            ::SendMessageA(::GetDlgItem(window, IDC_FORMAT), CB_SETCURSEL, static_cast<WPARAM>(format), 0);
-            Command(window, IDC_FORMAT, CBN_SELCHANGE);
-            Tick(window);
-            EXPECT_EQ(WindowText(::GetDlgItem(window, IDC_LIVE_VALUE)), text);
-        }
+        // The formats themselves are the core's, tested case by case there.
+        EXPECT_EQ(WindowText(::GetDlgItem(window, IDC_LIVE_VALUE)), "40, 50, 220");
+        ::SendMessageA(::GetDlgItem(window, IDC_FORMAT), CB_SETCURSEL, 1, 0);
+        Command(window, IDC_FORMAT, CBN_SELCHANGE);
+        Tick(window);
+        EXPECT_EQ(WindowText(::GetDlgItem(window, IDC_LIVE_VALUE)), "#2832DC");
 
         ::SetCursorPos(30, 40);
         Tick(window);

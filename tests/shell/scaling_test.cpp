@@ -91,10 +91,6 @@ void ExpectEveryControlShownWhole(HWND window) {
     }
 }
 
-TEST_F(Scaling, EveryControlOfTheMainWindowIsShownWhole) {
-    Run([](HWND window, CPickerDlg&) { ExpectEveryControlShownWhole(window); });
-}
-
 RECT WindowRectOf(HWND window) {
     RECT rect{};
     ::GetWindowRect(window, &rect);
@@ -151,13 +147,15 @@ TEST_F(Scaling, AfterAChangeOfScaleTheHelpTextKeepsItsOwnFontAtTheNewScale) {
     });
 }
 
-// Laid out again for each scale, the main window keeps the client area that
-// it opened with, at that scale, below however many rows its menu bar takes
-// there; back at the scale it opened at it is as tall as it was, however
-// often the scale changes.
+// Every control is shown whole as the window opens (at 200 % its menu bar
+// wraps) and after each change of scale: laid out again for each scale, the
+// main window keeps the client area that it opened with, at that scale, below
+// however many rows its menu bar takes there; back at the scale it opened at
+// it is as tall as it was, however often the scale changes.
 TEST_F(Scaling, AfterAChangeOfScaleTheMainWindowHoldsItsControlsBelowItsMenuBar) {
     const PerMonitorDialogs windows;
     Run([](HWND window, CPickerDlg&) {
+        ExpectEveryControlShownWhole(window);
         const int opened = static_cast<int>(ExpectedDpi());
         const int openedClient = ClientRectOf(window).bottom;
         const RECT first = WindowRectOf(window);
