@@ -118,6 +118,18 @@ std::string ClipboardText() {
     return text;
 }
 
+RECT WindowRect(HWND window) {
+    RECT rect{};
+    ::GetWindowRect(window, &rect);
+    return rect;
+}
+
+RECT ClientRect(HWND window) {
+    RECT rect{};
+    ::GetClientRect(window, &rect);
+    return rect;
+}
+
 bool Inside(const RECT& inner, const RECT& outer) {
     return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
            inner.bottom <= outer.bottom;

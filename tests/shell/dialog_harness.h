@@ -47,6 +47,9 @@ void Click(HWND dialog, int id);
 void Command(HWND dialog, UINT id, UINT code = 0);
 std::string ClipboardText();
 
+RECT WindowRect(HWND window);
+RECT ClientRect(HWND window);
+
 // Whether `inner` lies wholly inside `outer`, edges included.
 bool Inside(const RECT& inner, const RECT& outer);
 

@@ -10,12 +10,6 @@
 namespace huevane_test {
 namespace {
 
-RECT WindowRect(HWND window) {
-    RECT rect{};
-    ::GetWindowRect(window, &rect);
-    return rect;
-}
-
 RECT WorkAreaOf(HWND window) {
     MONITORINFO info{};
     info.cbSize = sizeof info;
@@ -74,19 +68,17 @@ TEST_F(DialogPlacement, OverTheMainWindowInTheMiddleTheBoxesOpenCentredOnIt) {
 TEST_F(DialogPlacement, WithTheMainWindowPastACornerTheBoxesOpenFlushInIt) {
     Run([](HWND window, CPickerDlg&) {
         const auto [work, width, height] = ParkingOf(window);
-        ::SetWindowPos(window, nullptr, work.left - width / 2, work.top - height / 2, 0, 0,
-                       SWP_NOSIZE | SWP_NOZORDER);
-        for (const UINT command : kBoxes) {
-            const RECT box = OpenedBy(window, command);
-            EXPECT_EQ(box.left, work.left) << "command " << command << ": " << Describe(box);
-            EXPECT_EQ(box.top, work.top) << "command " << command << ": " << Describe(box);
-        }
-        ::SetWindowPos(window, nullptr, work.right - width / 2, work.bottom - height / 2, 0, 0,
-                       SWP_NOSIZE | SWP_NOZORDER);
-        for (const UINT command : kBoxes) {
-            const RECT box = OpenedBy(window, command);
-            EXPECT_EQ(box.right, work.right) << "command " << command << ": " << Describe(box);
-            EXPECT_EQ(box.bottom, work.bottom) << "command " << command << ": " << Describe(box);
+        for (const bool topLeft : {true, false}) {
+            const POINT parked = topLeft ? POINT{work.left - width / 2, work.top - height / 2}
+                                         : POINT{work.right - width / 2, work.bottom - height / 2};
+            ::SetWindowPos(window, nullptr, parked.x, parked.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+            for (const UINT command : kBoxes) {
+                const RECT box = OpenedBy(window, command);
+                const POINT corner = topLeft ? POINT{box.left, box.top} : POINT{box.right, box.bottom};
+                const POINT expected = topLeft ? POINT{work.left, work.top} : POINT{work.right, work.bottom};
+                EXPECT_TRUE(corner.x == expected.x && corner.y == expected.y)
+                    << "command " << command << " opened at " << Describe(box) << " in " << Describe(work);
+            }
         }
     });
 }

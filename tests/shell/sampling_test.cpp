@@ -25,12 +25,6 @@ COLORREF ShownPixel(HWND control, int x, int y, COLORREF expected) {
     return Eventually(expected, [&] { return ClientPixel(control, x, y); });
 }
 
-RECT ClientOf(HWND window) {
-    RECT client{};
-    ::GetClientRect(window, &client);
-    return client;
-}
-
 // Where the zoom view draws, from its client area: the picture one pixel in
 // from the left and the right edge and of the whole height; the cross-hair's
 // vertical line at half the picture's width (counted from the client's left
@@ -40,7 +34,7 @@ struct ZoomView {
 };
 
 ZoomView ZoomViewOf(HWND zoom) {
-    const RECT client = ClientOf(zoom);
+    const RECT client = ClientRect(zoom);
     return {1, client.right - 2, client.bottom, (client.right - 2) / 2, client.bottom / 2};
 }
 
@@ -76,7 +70,7 @@ TEST_F(Sampling, FollowsThePointerInTextsAndPreview) {
         EXPECT_EQ(WindowText(::GetDlgItem(window, IDC_POSITION)), "X: 120, Y: 50");
         EXPECT_EQ(dlg.State().m_crCurrent, kRight);
         HWND preview = ::GetDlgItem(window, IDC_PREVIEW);
-        const RECT client = ClientOf(preview);
+        const RECT client = ClientRect(preview);
         EXPECT_EQ(ShownPixel(preview, client.right / 2, client.bottom / 2, kRight), kRight);
         EXPECT_EQ(ShownPixel(preview, 0, 0, kRight), kRight);
 
@@ -197,7 +191,7 @@ TEST_F(Sampling, ZoomOffLeavesTheViewAloneAndMakesNoPen) {
         Tick(window);
         EXPECT_EQ(dlg.CrossPen(), pen) << "no pen is made while zoom is off";
         HWND zoom = ::GetDlgItem(window, IDC_ZOOM);
-        const RECT client = ClientOf(zoom);
+        const RECT client = ClientRect(zoom);
         EXPECT_NE(ClientPixel(zoom, client.right / 2, client.bottom / 2), kLeft);
         EXPECT_NE(ClientPixel(zoom, client.right / 2, client.bottom / 2), kRed);
     });
@@ -225,7 +219,7 @@ TEST_F(Sampling, SwatchesShowTheHistoryAfterEachCapture) {
         // Swatch k's colour, once it shows `expected` or the patience runs out.
         auto swatch = [&](int k, COLORREF expected) {
             HWND control = ::GetDlgItem(window, swatches[k]);
-            const RECT client = ClientOf(control);
+            const RECT client = ClientRect(control);
             return ShownPixel(control, client.right / 2, client.bottom / 2, expected);
         };
         const huevane::COLORREF start = huevane::kInitialSlotColour;

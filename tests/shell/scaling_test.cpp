@@ -91,18 +91,6 @@ void ExpectEveryControlShownWhole(HWND window) {
     }
 }
 
-RECT WindowRectOf(HWND window) {
-    RECT rect{};
-    ::GetWindowRect(window, &rect);
-    return rect;
-}
-
-RECT ClientRectOf(HWND window) {
-    RECT rect{};
-    ::GetClientRect(window, &rect);
-    return rect;
-}
-
 TEST_F(Scaling, TheHelpTextIsTwelvePixelsHighAt96DpiAndScalesWithTheDialog) {
     const UINT dpi = ExpectedDpi();
     CHelpDlg help(nullptr);
@@ -157,16 +145,16 @@ TEST_F(Scaling, AfterAChangeOfScaleTheMainWindowHoldsItsControlsBelowItsMenuBar)
     Run([](HWND window, CPickerDlg&) {
         ExpectEveryControlShownWhole(window);
         const int opened = static_cast<int>(ExpectedDpi());
-        const int openedClient = ClientRectOf(window).bottom;
-        const RECT first = WindowRectOf(window);
+        const int openedClient = ClientRect(window).bottom;
+        const RECT first = WindowRect(window);
         for (int round = 1; round <= 2; ++round) {
             for (const UINT dpi : ChangesOfScale()) {
                 SCOPED_TRACE(::testing::Message() << "round " << round << ", at " << dpi << " DPI");
                 PerMonitorDialogs::ChangeScale(window, dpi);
-                EXPECT_EQ(ClientRectOf(window).bottom, ::MulDiv(openedClient, static_cast<int>(dpi), opened));
+                EXPECT_EQ(ClientRect(window).bottom, ::MulDiv(openedClient, static_cast<int>(dpi), opened));
                 ExpectEveryControlShownWhole(window);
             }
-            const RECT back = WindowRectOf(window);
+            const RECT back = WindowRect(window);
             EXPECT_EQ(back.bottom - back.top, first.bottom - first.top) << "round " << round;
         }
     });
