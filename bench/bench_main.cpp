@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "floors.h"
 #include "platform.h"
 #include "process_bench.h"
 #include "tick_bench.h"
@@ -10,7 +11,8 @@
 int main(int argc, char** argv) {
     const std::string mode = argc > 1 ? argv[1] : "";
     if (mode == "--floor-loop") return FloorLoop();
-    if (mode == "--empty-dialog") return EmptyDialog();
+    if (mode == "--start-up-floor") return StartUpFloor();
+    if (mode == "--showing-floor") return ShowingFloor();
     if (argc < 3) {
         std::fprintf(stderr, "usage: huevane_bench PATH-OF-Huevane.exe PATH-OF-THIS-BENCH [ticks]\n");
         return 2;

@@ -39,6 +39,10 @@ public:
         ::ReleaseDC(nullptr, screen);
     }
 
+    // The copy of the last square read, and its pixel at (at, at).
+    HDC Memory() const { return memory_; }
+    COLORREF Pixel(int at) const { return ::GetPixel(memory_, at, at); }
+
 private:
     int side_;
     HDC memory_;

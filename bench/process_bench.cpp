@@ -11,11 +11,10 @@
 #include <psapi.h>
 
 #include "floor.h"
+#include "floors.h"
 #include "resource.h"
 
 namespace {
-
-constexpr char kMinimalTitle[] = "Minimal dialog";
 
 double Now() {
     static LARGE_INTEGER frequency = [] {
@@ -73,9 +72,9 @@ HWND PickerWithLiveText() {
     return window && !Text(::GetDlgItem(window, IDC_LIVE_VALUE)).empty() ? window : nullptr;
 }
 
-HWND MinimalShown() {
-    HWND window = ::FindWindowA("#32770", kMinimalTitle);
-    return window && ::IsWindowVisible(window) ? window : nullptr;
+HWND FloorWithText() {
+    HWND window = ::FindWindowA("#32770", kFloorTitle);
+    return window && !Text(::GetDlgItem(window, IDC_LIVE_VALUE)).empty() ? window : nullptr;
 }
 
 double Median(std::vector<double> values) {
@@ -95,7 +94,7 @@ void BenchProcesses(const char* huevane, const char* bench, int ticks) {
     std::printf("%-34s %12s %12s %-4s %7s\n", "process", "Huevane", "floor", "unit", "ratio");
 
     // Start-up and footprint after start-up, alternating, five rounds each.
-    std::vector<double> pickerStart, minimalStart, pickerSet, minimalSet;
+    std::vector<double> pickerStart, floorStart, pickerSet, floorSet;
     for (int round = 0; round < 5; ++round) {
         Process picker;
         double t0 = Now();
@@ -106,17 +105,17 @@ void BenchProcesses(const char* huevane, const char* bench, int ticks) {
         pickerSet.push_back(picker.WorkingSetKb());
         picker.End(window);
 
-        Process minimal;
+        Process floor;
         t0 = Now();
-        minimal.Start(bench, "--empty-dialog");
-        window = WaitFor(MinimalShown);
-        minimalStart.push_back(Now() - t0);
+        floor.Start(bench, "--start-up-floor");
+        window = WaitFor(FloorWithText);
+        floorStart.push_back(Now() - t0);
         ::Sleep(500);
-        minimalSet.push_back(minimal.WorkingSetKb());
-        minimal.End(window);
+        floorSet.push_back(floor.WorkingSetKb());
+        floor.End(window);
     }
-    Row("start-up to the first live text", Median(pickerStart), Median(minimalStart), "ms", 1.5);
-    Row("working set after start-up", Median(pickerSet), Median(minimalSet), "KB", 1.25);
+    Row("start-up to the first live text", Median(pickerStart), Median(floorStart), "ms", 1.5);
+    Row("working set after start-up", Median(pickerSet), Median(floorSet), "KB", 1.25);
 
     Process picker;
     picker.Start(huevane);
@@ -142,38 +141,5 @@ int FloorLoop() {
     while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {
         if (msg.message == WM_TIMER) floor.Read(Floor::ReadPointer());
     }
-    return 0;
-}
-
-namespace {
-
-INT_PTR CALLBACK MinimalProc(HWND window, UINT message, WPARAM wParam, LPARAM) {
-    if (message == WM_INITDIALOG) return TRUE;
-    if (message == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
-        ::EndDialog(window, 0);
-        return TRUE;
-    }
-    if (message == WM_CLOSE) {
-        ::EndDialog(window, 0);
-        return TRUE;
-    }
-    return FALSE;
-}
-
-}  // namespace
-
-int EmptyDialog() {
-    // An in-memory template: a visible captioned popup of the main window's size.
-    alignas(DWORD) WORD buffer[64] = {};
-    auto* dialog = reinterpret_cast<DLGTEMPLATE*>(buffer);
-    dialog->style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE | DS_MODALFRAME | DS_CENTER;
-    dialog->cx = 132;
-    dialog->cy = 196;
-    WORD* tail = reinterpret_cast<WORD*>(dialog + 1);
-    *tail++ = 0;  // no menu
-    *tail++ = 0;  // the default class
-    for (const char* c = kMinimalTitle; *c; ++c) *tail++ = static_cast<WORD>(*c);
-    *tail++ = 0;
-    ::DialogBoxIndirectParamA(::GetModuleHandleA(nullptr), dialog, nullptr, &MinimalProc, 0);
     return 0;
 }

@@ -1,0 +1,120 @@
+// The floors that the program's process figures are set against: programs
+// that do only what any picker must do, in the program's own window template
+// (so the same controls, views and manifest), with a 25 ms timer.
+#include "floors.h"
+
+#include <string>
+
+#include "floor.h"
+#include "platform.h"
+#include "resource.h"
+#include "view_options.h"
+
+namespace {
+
+// Shows what changed, as a live picker must: the square stretched into the
+// zoom view with a red cross-hair, the preview filled, the position and the
+// colour as texts, each text written only when it changes.
+struct Showing {
+    Floor floor{huevane::kScale4x.size};
+    HPEN pen = ::CreatePen(PS_SOLID, 1, RGB(255, 0, 0));
+    POINT last{-1, -1};
+    COLORREF lastColour = CLR_INVALID;
+
+    void Tick(HWND window) {
+        const POINT at = Floor::ReadPointer();
+        floor.Read(at);
+        const COLORREF colour = floor.Pixel(huevane::kScale4x.offset);
+        if (at.x == last.x && at.y == last.y && colour == lastColour) return;
+        if (at.x != last.x || at.y != last.y) {
+            const std::string position = "X: " + std::to_string(at.x) + ", Y: " + std::to_string(at.y);
+            ::SetDlgItemTextA(window, IDC_POSITION, position.c_str());
+        }
+        if (colour != lastColour) {
+            const std::string text = std::to_string(GetRValue(colour)) + ", " +
+                                     std::to_string(GetGValue(colour)) + ", " +
+                                     std::to_string(GetBValue(colour));
+            ::SetDlgItemTextA(window, IDC_LIVE_VALUE, text.c_str());
+        }
+        Fill(::GetDlgItem(window, IDC_PREVIEW), colour);
+        Stretch(::GetDlgItem(window, IDC_ZOOM));
+        last = at;
+        lastColour = colour;
+    }
+    static void Fill(HWND view, COLORREF colour) {
+        HDC dc = ::GetDC(view);
+        RECT client{};
+        ::GetClientRect(view, &client);
+        ::SetBkColor(dc, colour);
+        ::ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &client, nullptr, 0, nullptr);
+        ::ReleaseDC(view, dc);
+    }
+    void Stretch(HWND view) const {
+        HDC dc = ::GetDC(view);
+        RECT client{};
+        ::GetClientRect(view, &client);
+        const int width = client.right - 2;
+        ::SetStretchBltMode(dc, COLORONCOLOR);
+        ::StretchBlt(dc, 1, 0, width, client.bottom, floor.Memory(), 0, 0, huevane::kScale4x.size,
+                     huevane::kScale4x.size, SRCCOPY);
+        const HGDIOBJ old = ::SelectObject(dc, pen);
+        ::MoveToEx(dc, width / 2, 0, nullptr);
+        ::LineTo(dc, width / 2, client.bottom);
+        ::MoveToEx(dc, 1, client.bottom / 2, nullptr);
+        ::LineTo(dc, 1 + width, client.bottom / 2);
+        ::SelectObject(dc, old);
+        ::ReleaseDC(view, dc);
+    }
+};
+
+Showing* showing = nullptr;
+
+INT_PTR CALLBACK ShowingProc(HWND window, UINT message, WPARAM wParam, LPARAM) {
+    switch (message) {
+        case WM_INITDIALOG: ::SetTimer(window, 1, huevane::kSamplePeriodMs, nullptr); return TRUE;
+        case WM_TIMER: showing->Tick(window); return TRUE;
+        case WM_CLOSE: ::EndDialog(window, 0); return TRUE;
+        case WM_COMMAND:
+            if (LOWORD(wParam) == IDCANCEL) ::EndDialog(window, 0);
+            return TRUE;
+    }
+    return FALSE;
+}
+
+// Writes its title and, at its first tick, one text: the start-up floor,
+// timed as the program is, to its first live text.
+INT_PTR CALLBACK FirstTextProc(HWND window, UINT message, WPARAM wParam, LPARAM) {
+    switch (message) {
+        case WM_INITDIALOG:
+            ::SetWindowTextA(window, kFloorTitle);
+            ::SetTimer(window, 1, huevane::kSamplePeriodMs, nullptr);
+            return TRUE;
+        case WM_TIMER:
+            ::KillTimer(window, 1);
+            ::SetDlgItemTextA(window, IDC_LIVE_VALUE, "0, 0, 0");
+            return TRUE;
+        case WM_CLOSE: ::EndDialog(window, 0); return TRUE;
+        case WM_COMMAND:
+            if (LOWORD(wParam) == IDCANCEL) ::EndDialog(window, 0);
+            return TRUE;
+    }
+    return FALSE;
+}
+
+int RunTemplate(DLGPROC proc) {
+    InitCommonControls();
+    INITCOMMONCONTROLSEX classes{sizeof classes, ICC_HOTKEY_CLASS};
+    ::InitCommonControlsEx(&classes);
+    ::DialogBoxParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_PICKER_DIALOG), nullptr, proc, 0);
+    return 0;
+}
+
+}  // namespace
+
+int ShowingFloor() {
+    Showing floor;
+    showing = &floor;
+    return RunTemplate(&ShowingProc);
+}
+
+int StartUpFloor() { return RunTemplate(&FirstTextProc); }
