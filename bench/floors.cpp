@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "common_controls.h"
 #include "floor.h"
 #include "platform.h"
 #include "resource.h"
@@ -69,16 +70,18 @@ struct Showing {
 
 Showing* showing = nullptr;
 
+// Both floors end as the program does, when closed or on Esc.
+INT_PTR EndOnClose(HWND window, UINT message, WPARAM wParam) {
+    if (message == WM_CLOSE || (message == WM_COMMAND && LOWORD(wParam) == IDCANCEL)) ::EndDialog(window, 0);
+    return message == WM_CLOSE || message == WM_COMMAND;
+}
+
 INT_PTR CALLBACK ShowingProc(HWND window, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
         case WM_INITDIALOG: ::SetTimer(window, 1, huevane::kSamplePeriodMs, nullptr); return TRUE;
         case WM_TIMER: showing->Tick(window); return TRUE;
-        case WM_CLOSE: ::EndDialog(window, 0); return TRUE;
-        case WM_COMMAND:
-            if (LOWORD(wParam) == IDCANCEL) ::EndDialog(window, 0);
-            return TRUE;
     }
-    return FALSE;
+    return EndOnClose(window, message, wParam);
 }
 
 // Writes its title and, at its first tick, one text: the start-up floor,
@@ -93,18 +96,13 @@ INT_PTR CALLBACK FirstTextProc(HWND window, UINT message, WPARAM wParam, LPARAM)
             ::KillTimer(window, 1);
             ::SetDlgItemTextA(window, IDC_LIVE_VALUE, "0, 0, 0");
             return TRUE;
-        case WM_CLOSE: ::EndDialog(window, 0); return TRUE;
-        case WM_COMMAND:
-            if (LOWORD(wParam) == IDCANCEL) ::EndDialog(window, 0);
-            return TRUE;
     }
-    return FALSE;
+    return EndOnClose(window, message, wParam);
 }
 
 int RunTemplate(DLGPROC proc) {
     InitCommonControls();
-    INITCOMMONCONTROLSEX classes{sizeof classes, ICC_HOTKEY_CLASS};
-    ::InitCommonControlsEx(&classes);
+    RegisterCommonControlClasses();
     ::DialogBoxParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_PICKER_DIALOG), nullptr, proc, 0);
     return 0;
 }

@@ -50,9 +50,9 @@ BOOL CHelpDlg::OnInitDialog() {
 
 // The default handling lays the box out for the new scale and gives every
 // control the dialog's own font at that scale, the help text too; the help
-// text's Arial is then made again for the new scale and set after it. Setting it afterwards works on
-// every system, where opting the control out of the update needs a call that
-// systems before Windows 10 1703 lack.
+// text's Arial is then made again for the new scale and set after it.
+// Setting it afterwards works on every system, where opting the control out
+// of the update needs a call that systems before Windows 10 1703 lack.
 LRESULT CHelpDlg::OnDpiChanged(WPARAM wParam, LPARAM) {
     const LRESULT result = Default();
     UseFontFor(HIWORD(wParam));

@@ -134,19 +134,18 @@ void CDialog::CentreOverOwner() {
     if (overOwner) ::GetWindowRect(owner, &area);
     RECT rect{};
     ::GetWindowRect(m_hWnd, &rect);
-    MoveTo(huevane::CentredOver(RectOf(area), rect.right - rect.left, rect.bottom - rect.top, RectOf(work)));
+    MoveTo(rect,
+           huevane::CentredOver(RectOf(area), rect.right - rect.left, rect.bottom - rect.top, RectOf(work)));
 }
 
 void CDialog::KeepWithinItsWorkArea() {
     RECT rect{};
     ::GetWindowRect(m_hWnd, &rect);
     const RECT work = WorkAreaOf(::MonitorFromWindow(m_hWnd, MONITOR_DEFAULTTONEAREST));
-    MoveTo(huevane::KeptWithin(RectOf(rect), RectOf(work)));
+    MoveTo(rect, huevane::KeptWithin(RectOf(rect), RectOf(work)));
 }
 
-void CDialog::MoveTo(huevane::Point topLeft) {
-    RECT rect{};
-    ::GetWindowRect(m_hWnd, &rect);
+void CDialog::MoveTo(const RECT& rect, huevane::Point topLeft) {
     if (topLeft.x == rect.left && topLeft.y == rect.top) return;
     ::SetWindowPos(m_hWnd, nullptr, topLeft.x, topLeft.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

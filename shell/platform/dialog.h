@@ -68,7 +68,8 @@ private:
     static RECT WorkAreaOf(HMONITOR monitor);
     void CentreOverOwner();
     void KeepWithinItsWorkArea();
-    void MoveTo(huevane::Point topLeft);
+    // The window, now at `rect`, moved to `topLeft`.
+    void MoveTo(const RECT& rect, huevane::Point topLeft);
 
     struct Message {
         UINT message;

@@ -69,7 +69,7 @@ TEST_F(PickerBadInput, NoFormatSelectedWritesNoText) {
         HWND position = ::GetDlgItem(window, IDC_POSITION);
         ::SetWindowTextA(live, "kept");
         ::SetWindowTextA(position, "untouched");
-        ::SendMessageA(window, WM_TIMER, 1, 0);
+        Tick(window);
         EXPECT_NE(WindowText(position), "untouched") << "the tick ran";
         EXPECT_EQ(WindowText(live), "kept");
         Click(window, IDC_SLOT1);

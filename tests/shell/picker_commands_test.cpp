@@ -85,7 +85,7 @@ TEST_F(PickerCommands, SlotButtonsWriteTheTextThatCopyPutsOnTheClipboard) {
     Run([](HWND window, CPickerDlg&) {
         Command(window, ID_TIMER_STOP);  // the colour is the one tick's below
         ::SetCursorPos(50, 50);
-        ::SendMessageA(window, WM_TIMER, 1, 0);
+        Tick(window);
         HotKey(window);
         HWND edit = ::GetDlgItem(window, IDC_VALUE_EDIT);
 

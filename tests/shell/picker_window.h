@@ -41,6 +41,14 @@ inline LRESULT HotKey(HWND window, WPARAM id = huevane::HOTKEY_ID) {
     return ::SendMessageA(window, WM_HOTKEY, id, 0);
 }
 
+// One tick with the pointer where it is now, given rather than waited for;
+// then the messages it left, so that Wine's copy of what it drew reaches the
+// screen.
+inline void Tick(HWND window) {
+    ::SendMessageA(window, WM_TIMER, 1, 0);
+    PumpMessages(1);
+}
+
 // How long a wait for what must happen may take on a busy machine.
 inline constexpr DWORD kLongerThanAnyDelay = 10000;
 

@@ -14,14 +14,6 @@ namespace {
 constexpr COLORREF kScene = RGB(10, 200, 30);
 constexpr COLORREF kPainted = RGB(1, 2, 3);
 
-// The timer stopped, the test gives the ticks one at a time. Wine draws
-// into a copy of the window that reaches the screen when the thread next
-// waits for messages.
-void OneTick(HWND window) {
-    ::SendMessageA(window, WM_TIMER, 1, 0);
-    PumpMessages(1);
-}
-
 POINT MiddleOf(HWND control) {
     RECT client{};
     ::GetClientRect(control, &client);
@@ -69,10 +61,10 @@ protected:
             // The window's first showing is painted when X has mapped it,
             // and the views drawn at the tick after that.
             ASSERT_TRUE(PumpUntil([&] {
-                OneTick(window);
+                Tick(window);
                 return BothViewsShow(window, kScene);
             })) << "the views never showed the scene";
-            OneTick(window);
+            Tick(window);
             body(window, dlg);
         });
     }
@@ -82,7 +74,7 @@ TEST_F(Redraw, AStillSceneCostsNoDrawing) {
     RunStill([](HWND window, CPickerDlg& dlg) {
         const HPEN pen = dlg.CrossPen();
         PaintOver(window);
-        for (int tick = 0; tick < 5; ++tick) OneTick(window);
+        for (int tick = 0; tick < 5; ++tick) Tick(window);
         EXPECT_EQ(Shown(window, IDC_PREVIEW), kPainted) << "the preview was drawn again";
         EXPECT_EQ(Shown(window, IDC_ZOOM), kPainted) << "the zoom view was drawn again";
         EXPECT_EQ(dlg.CrossPen(), pen) << "a cross-hair was drawn";
@@ -90,7 +82,7 @@ TEST_F(Redraw, AStillSceneCostsNoDrawing) {
         // The pointer moves: the view follows; the colour under it is the
         // same, so the preview still shows it.
         ::SetCursorPos(101, 100);
-        OneTick(window);
+        Tick(window);
         EXPECT_EQ(Shown(window, IDC_ZOOM), kScene);
         EXPECT_NE(dlg.CrossPen(), pen);
         EXPECT_EQ(Shown(window, IDC_PREVIEW), kPainted);
@@ -132,7 +124,7 @@ TEST_F(Redraw, ARepaintIsFollowedByADrawingWithinOneTick) {
             repaint.act(window);
             EXPECT_TRUE(PumpUntil([&] { return NeitherViewShows(window, kScene); }))
                 << "the repaint left a view";
-            OneTick(window);
+            Tick(window);
             EXPECT_TRUE(PumpUntil([&] { return BothViewsShow(window, kScene); }))
                 << "a view was not drawn again";
         });

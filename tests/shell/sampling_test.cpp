@@ -13,12 +13,6 @@ constexpr COLORREF kLeft = RGB(10, 200, 30);
 constexpr COLORREF kRight = RGB(40, 50, 220);
 constexpr COLORREF kRed = RGB(255, 0, 0);
 
-// One tick with the pointer where it is now, given rather than waited for.
-void Tick(HWND window) {
-    ::SendMessageA(window, WM_TIMER, 1, 0);
-    PumpMessages(1);
-}
-
 // A pixel of a control once it shows `expected`, or when a busy machine's
 // patience has run out.
 COLORREF ShownPixel(HWND control, int x, int y, COLORREF expected) {

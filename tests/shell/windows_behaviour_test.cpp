@@ -48,14 +48,14 @@ TEST_F(OnWindows, OnTheSecureDesktopTheTickLeavesTextsViewsAndColourAsTheyWere) 
         HWND liveValue = ::GetDlgItem(window, IDC_LIVE_VALUE);
         HWND preview = ::GetDlgItem(window, IDC_PREVIEW);
         ::SetCursorPos(120, 50);
-        ::SendMessageA(window, WM_TIMER, 1, 0);
+        Tick(window);
         ASSERT_EQ(WindowText(position), "X: 120, Y: 50");
         ASSERT_EQ(WindowText(liveValue), "10, 200, 30");
         ASSERT_EQ(Eventually(kGreen, [&] { return ClientPixel(preview, 2, 2); }), kGreen);
 
         const SecureDesktop locked;
         ::SetCursorPos(150, 150);
-        for (int tick = 0; tick < 3; ++tick) ::SendMessageA(window, WM_TIMER, 1, 0);
+        for (int tick = 0; tick < 3; ++tick) Tick(window);
         EXPECT_EQ(WindowText(position), "X: 120, Y: 50");
         EXPECT_EQ(WindowText(liveValue), "10, 200, 30");
         EXPECT_EQ(ClientPixel(preview, 2, 2), kGreen);
