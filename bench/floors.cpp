@@ -13,9 +13,10 @@
 
 namespace {
 
-// Shows what changed, as a live picker must: the square stretched into the
-// zoom view with a red cross-hair, the preview filled, the position and the
-// colour as texts, each text written only when it changes.
+// Shows what changed, as a live picker must: the position and the colour as
+// texts, the preview filled with a new colour, and the square stretched into
+// the zoom view with a red cross-hair when the pointer or the colour moved
+// (a floor: it does not look for changes elsewhere in the square).
 struct Showing {
     Floor floor{huevane::kScale4x.size};
     HPEN pen = ::CreatePen(PS_SOLID, 1, RGB(255, 0, 0));
@@ -36,8 +37,8 @@ struct Showing {
                                      std::to_string(GetGValue(colour)) + ", " +
                                      std::to_string(GetBValue(colour));
             ::SetDlgItemTextA(window, IDC_LIVE_VALUE, text.c_str());
+            Fill(::GetDlgItem(window, IDC_PREVIEW), colour);
         }
-        Fill(::GetDlgItem(window, IDC_PREVIEW), colour);
         Stretch(::GetDlgItem(window, IDC_ZOOM));
         last = at;
         lastColour = colour;
@@ -70,6 +71,15 @@ struct Showing {
 
 Showing* showing = nullptr;
 
+// Where the program opens too: in the middle of the screen.
+void Centre(HWND window) {
+    RECT box{};
+    ::GetWindowRect(window, &box);
+    const int width = box.right - box.left, height = box.bottom - box.top;
+    ::SetWindowPos(window, nullptr, (::GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+                   (::GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+}
+
 // Both floors end as the program does, when closed or on Esc.
 INT_PTR EndOnClose(HWND window, UINT message, WPARAM wParam) {
     if (message == WM_CLOSE || (message == WM_COMMAND && LOWORD(wParam) == IDCANCEL)) ::EndDialog(window, 0);
@@ -78,7 +88,11 @@ INT_PTR EndOnClose(HWND window, UINT message, WPARAM wParam) {
 
 INT_PTR CALLBACK ShowingProc(HWND window, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
-        case WM_INITDIALOG: ::SetTimer(window, 1, huevane::kSamplePeriodMs, nullptr); return TRUE;
+        case WM_INITDIALOG:
+            ::SetWindowTextA(window, kShowingFloorTitle);
+            Centre(window);
+            ::SetTimer(window, 1, huevane::kSamplePeriodMs, nullptr);
+            return TRUE;
         case WM_TIMER: showing->Tick(window); return TRUE;
     }
     return EndOnClose(window, message, wParam);
@@ -90,6 +104,7 @@ INT_PTR CALLBACK FirstTextProc(HWND window, UINT message, WPARAM wParam, LPARAM)
     switch (message) {
         case WM_INITDIALOG:
             ::SetWindowTextA(window, kFloorTitle);
+            Centre(window);
             ::SetTimer(window, 1, huevane::kSamplePeriodMs, nullptr);
             return TRUE;
         case WM_TIMER:

@@ -2,8 +2,9 @@
 // bench's executable.
 #pragma once
 
-// The start-up floor's window title.
+// The floors' window titles.
 inline constexpr char kFloorTitle[] = "Start-up floor";
+inline constexpr char kShowingFloorTitle[] = "Showing floor";
 
 // The moving pointer's floor: reads the pointer and the square every 25 ms
 // and shows what changed in the program's own window. Runs until closed.
