@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "box_placement.h"
 #include "common_controls.h"
 #include "floor.h"
 #include "platform.h"
@@ -71,13 +72,17 @@ struct Showing {
 
 Showing* showing = nullptr;
 
-// Where the program opens too: in the middle of the screen.
-void Centre(HWND window) {
-    RECT box{};
+// Both floors open as the program does: titled, centred on the primary
+// monitor's work area, and with the 25 ms timer armed.
+void OpenAsTheProgram(HWND window, const char* title) {
+    ::SetWindowTextA(window, title);
+    RECT box{}, work{};
     ::GetWindowRect(window, &box);
-    const int width = box.right - box.left, height = box.bottom - box.top;
-    ::SetWindowPos(window, nullptr, (::GetSystemMetrics(SM_CXSCREEN) - width) / 2,
-                   (::GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    const huevane::Rect area{work.left, work.top, work.right - work.left, work.bottom - work.top};
+    const huevane::Point at = huevane::CentredOver(area, box.right - box.left, box.bottom - box.top, area);
+    ::SetWindowPos(window, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    ::SetTimer(window, 1, huevane::kSamplePeriodMs, nullptr);
 }
 
 // Both floors end as the program does, when closed or on Esc.
@@ -88,25 +93,17 @@ INT_PTR EndOnClose(HWND window, UINT message, WPARAM wParam) {
 
 INT_PTR CALLBACK ShowingProc(HWND window, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
-        case WM_INITDIALOG:
-            ::SetWindowTextA(window, kShowingFloorTitle);
-            Centre(window);
-            ::SetTimer(window, 1, huevane::kSamplePeriodMs, nullptr);
-            return TRUE;
+        case WM_INITDIALOG: OpenAsTheProgram(window, kShowingFloorTitle); return TRUE;
         case WM_TIMER: showing->Tick(window); return TRUE;
     }
     return EndOnClose(window, message, wParam);
 }
 
-// Writes its title and, at its first tick, one text: the start-up floor,
+// Writes, at its first tick, one text: the start-up floor,
 // timed as the program is, to its first live text.
 INT_PTR CALLBACK FirstTextProc(HWND window, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
-        case WM_INITDIALOG:
-            ::SetWindowTextA(window, kFloorTitle);
-            Centre(window);
-            ::SetTimer(window, 1, huevane::kSamplePeriodMs, nullptr);
-            return TRUE;
+        case WM_INITDIALOG: OpenAsTheProgram(window, kFloorTitle); return TRUE;
         case WM_TIMER:
             ::KillTimer(window, 1);
             ::SetDlgItemTextA(window, IDC_LIVE_VALUE, "0, 0, 0");
