@@ -19,6 +19,10 @@ const char* NameOf(Control control) {
     return "?";
 }
 
+std::ostream& operator<<(std::ostream& out, const HotKeyCombination& c) {
+    return out << "vk " << c.virtualKey << " flags " << c.flags << " mods " << c.modifiers;
+}
+
 struct Printer {
     std::ostream& out;
 
@@ -33,7 +37,15 @@ struct Printer {
     void operator()(const SetTopmost& e) const { out << "SetTopmost(" << e.topmost << ')'; }
     void operator()(const RepaintWindow&) const { out << "RepaintWindow"; }
     void operator()(const BindHotKey& e) const {
-        out << "BindHotKey(mods " << e.modifiers << ", vk " << e.virtualKey << ')';
+        static constexpr const char* kRequests[] = {"start-up", "switch on", "change", "keep stored"};
+        out << "BindHotKey(" << e.combination << ", " << kRequests[static_cast<int>(e.request)];
+        if (e.request == HotKeyRequest::KeepStored) out << ", refused " << e.refused;
+        out << ')';
+    }
+    void operator()(const TellHotKeyTaken& e) const {
+        out << "TellHotKeyTaken(" << e.taken;
+        if (e.kept) out << ", kept " << *e.kept;
+        out << (e.hotKeysOff ? ", Hot Keys off)" : ")");
     }
     void operator()(const ReleaseHotKey&) const { out << "ReleaseHotKey"; }
     void operator()(const DestroyMenuBar&) const { out << "DestroyMenuBar"; }

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <iterator>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <variant>
@@ -57,10 +58,31 @@ struct RepaintWindow {
     bool operator==(const RepaintWindow&) const = default;
 };
 
-// Register the one global hot key with these registration modifiers (MOD_*).
-struct BindHotKey {
-    std::uint32_t modifiers;
+// A combination of the one global hot key: the key and its flags as the hot
+// key control shows them (HOTKEYF_*), and the modifiers that registration
+// takes (MOD_*).
+struct HotKeyCombination {
     std::uint16_t virtualKey;
+    std::uint16_t flags;
+    std::uint32_t modifiers;
+    bool operator==(const HotKeyCombination&) const = default;
+};
+
+// Why a registration is asked for: what follows a refusal depends on it.
+enum class HotKeyRequest {
+    StartUp,    // the combination that every start begins with
+    SwitchOn,   // Hot Keys switched on: the stored combination
+    Change,     // '<': the combination that the control shows
+    KeepStored  // the stored combination again, after a change was refused
+};
+
+// Register the one global hot key. The window tells the rules whether the
+// platform registered it (OnHotKeyBound).
+struct BindHotKey {
+    HotKeyCombination combination;
+    HotKeyRequest request;
+    // For KeepStored: the combination whose change was refused.
+    HotKeyCombination refused{};
     bool operator==(const BindHotKey&) const = default;
 };
 
@@ -80,6 +102,16 @@ struct ShowHotKey {
     std::uint16_t virtualKey;
     std::uint16_t flags;
     bool operator==(const ShowHotKey&) const = default;
+};
+
+// Tell the user, in a box over the window once it is open and its handler
+// done, that another program holds `taken`: which combination stays in force,
+// if any, and whether Hot Keys was switched off for it.
+struct TellHotKeyTaken {
+    HotKeyCombination taken;
+    std::optional<HotKeyCombination> kept;
+    bool hotKeysOff;
+    bool operator==(const TellHotKeyTaken&) const = default;
 };
 
 // The hot key control's rules: combinations it refuses (HKCOMB_*) and the
@@ -125,8 +157,8 @@ struct PaintSwatches {
 
 using Effect = std::variant<EnableControl, ToggleMenuMark, StartSampleTimer, StopSampleTimer, SetTopmost,
                             RepaintWindow, BindHotKey, ReleaseHotKey, DestroyMenuBar, ShowHotKey,
-                            SetHotKeyRules, AddFormatItem, SelectFormatItem, SetValueText, SelectAllValueText,
-                            ScrollValueCaret, CopyValueSelection, PaintSwatches>;
+                            TellHotKeyTaken, SetHotKeyRules, AddFormatItem, SelectFormatItem, SetValueText,
+                            SelectAllValueText, ScrollValueCaret, CopyValueSelection, PaintSwatches>;
 
 using Effects = std::vector<Effect>;
 

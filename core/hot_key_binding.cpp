@@ -17,23 +17,71 @@ std::uint32_t TranslateHotKeyFlags(std::uint16_t flags, std::uint32_t current) {
     }
 }
 
+namespace {
+
+HotKeyCombination Stored(const PickerState& state) {
+    return {state.m_wHotKeyVk, state.m_wHotKeyFlags, state.m_nHotKeyMods};
+}
+
+void Store(PickerState& state, const HotKeyCombination& combination) {
+    state.m_wHotKeyVk = combination.virtualKey;
+    state.m_wHotKeyFlags = combination.flags;
+    state.m_nHotKeyMods = combination.modifiers;
+}
+
+}  // namespace
+
 Effects HotKeySetUp(PickerState& state) {
-    Effects effects{
-        ShowHotKey{kDefaultHotKeyVk, kHotKeyFlagAlt},
+    const HotKeyCombination altC{kDefaultHotKeyVk, kHotKeyFlagAlt, kModAlt};
+    Store(state, altC);
+    return {
+        ShowHotKey{altC.virtualKey, altC.flags},
         SetHotKeyRules{kRefusedCombinations, kHotKeyFlagAlt},
-        BindHotKey{kModAlt, kDefaultHotKeyVk},
+        BindHotKey{altC, HotKeyRequest::StartUp},
     };
-    state.m_wHotKeyVk = kDefaultHotKeyVk;
-    state.m_wHotKeyFlags = kHotKeyFlagAlt;
-    state.m_nHotKeyMods = kModAlt;
-    return effects;
 }
 
 Effects OnSetHotKey(PickerState& state, std::uint16_t virtualKey, std::uint16_t flags) {
-    state.m_wHotKeyVk = virtualKey;
-    state.m_wHotKeyFlags = flags;
-    state.m_nHotKeyMods = TranslateHotKeyFlags(flags, state.m_nHotKeyMods);
-    return {ReleaseHotKey{}, BindHotKey{state.m_nHotKeyMods, state.m_wHotKeyVk}};
+    const HotKeyCombination shown{virtualKey, flags, TranslateHotKeyFlags(flags, state.m_nHotKeyMods)};
+    return {ReleaseHotKey{}, BindHotKey{shown, HotKeyRequest::Change}};
+}
+
+Effects OnHotKeyBound(PickerState& state, const BindHotKey& asked, bool registered) {
+    const HotKeyCombination stored = Stored(state);
+    if (asked.request == HotKeyRequest::KeepStored) {
+        return {TellHotKeyTaken{asked.refused, registered ? std::optional(stored) : std::nullopt, false}};
+    }
+    if (registered) {
+        if (asked.request == HotKeyRequest::Change) Store(state, asked.combination);
+        return {};
+    }
+    if (asked.request == HotKeyRequest::Change && asked.combination != stored) {
+        return {BindHotKey{stored, HotKeyRequest::KeepStored, asked.combination},
+                ShowHotKey{stored.virtualKey, stored.flags}};
+    }
+    Effects effects;
+    const bool atStartUp = asked.request == HotKeyRequest::StartUp;
+    if (atStartUp) {
+        // The window opens with the hot key off, as its mark and its control
+        // then say, rather than showing one that never arrives.
+        state.m_bHotKeys ^= 1;
+        effects.push_back(EnableControl{Control::HotKey, false});
+        ToggleMenuCheck(state, kHotKeysItem, effects);
+    }
+    effects.push_back(TellHotKeyTaken{asked.combination, std::nullopt, atStartUp});
+    return effects;
+}
+
+std::string HotKeyTakenText(const std::string& taken, const std::optional<std::string>& kept,
+                            bool hotKeysOff) {
+    const std::string inUse = taken + " is in use by another program";
+    if (kept) return inUse + ". The hot key stays " + *kept + ".";
+    if (hotKeysOff) {
+        return inUse +
+               ", so Hot Keys is off. To use another combination, switch Hot Keys on under Options, "
+               "choose it in the hot key box and press <.";
+    }
+    return inUse + ", so no hot key is in force. Choose another combination in the hot key box and press <.";
 }
 
 Effects OnOptionsHotKeys(PickerState& state) {
@@ -43,7 +91,7 @@ Effects OnOptionsHotKeys(PickerState& state) {
         effects.push_back(ReleaseHotKey{});
         effects.push_back(EnableControl{Control::HotKey, false});
     } else {
-        effects.push_back(BindHotKey{state.m_nHotKeyMods, state.m_wHotKeyVk});
+        effects.push_back(BindHotKey{Stored(state), HotKeyRequest::SwitchOn});
         effects.push_back(EnableControl{Control::HotKey, true});
     }
     ToggleMenuCheck(state, kHotKeysItem, effects);

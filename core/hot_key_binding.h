@@ -4,6 +4,8 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <string>
 
 #include "effects.h"
 
@@ -46,8 +48,20 @@ std::uint32_t TranslateHotKeyFlags(std::uint16_t flags, std::uint32_t current);
 Effects HotKeySetUp(PickerState& state);
 
 // The '<' button, with what the hot key control shows now: the old hot key is
-// released and the new one registered, whatever the Hot Keys switch says.
+// released and the new one registered, whatever the Hot Keys switch says. The
+// new combination is stored once the platform has registered it.
 Effects OnSetHotKey(PickerState& state, std::uint16_t virtualKey, std::uint16_t flags);
+
+// What the platform answered to a registration: a combination that another
+// program holds is never shown as working. A refused change keeps the stored
+// combination, registered again and shown again in the control; a refusal at
+// start-up switches Hot Keys off; every refusal is told to the user.
+Effects OnHotKeyBound(PickerState& state, const BindHotKey& asked, bool registered);
+
+// The words of a TellHotKeyTaken, with its combinations named as the hot key
+// control names them.
+std::string HotKeyTakenText(const std::string& taken, const std::optional<std::string>& kept,
+                            bool hotKeysOff);
 
 // The Hot Keys command: off releases the hot key and disables the control; on
 // registers the stored combination and enables the control.

@@ -140,6 +140,10 @@ LRESULT CPickerDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         FitToScale(HIWORD(wParam));
         return result;
     }
+    if (message == kTellMessage) {
+        TellUntold();
+        return 0;
+    }
     if (message == WM_DISPLAYCHANGE) AskScreenBounds();
     if (message == WM_CTLCOLORSTATIC) {
         const HWND control = reinterpret_cast<HWND>(lParam);

@@ -3,6 +3,8 @@
 // that they return.
 #pragma once
 
+#include <optional>
+
 #include "effects.h"
 #include "picker_state.h"
 #include "platform.h"
@@ -74,6 +76,11 @@ private:
     // one; false when the view gave no device context.
     bool DrawZoomView(huevane::Point pointer, HDC picture);
     void PaintSwatches(const std::array<huevane::COLORREF, 5>& colours);
+    // Shows what the rules asked to tell, if it is not told yet.
+    void TellUntold();
+
+    // Posted to the window when there is something to tell.
+    static constexpr UINT kTellMessage = WM_APP;
 
     CStatic m_swatch5;
     CStatic m_swatch4;
@@ -108,4 +115,6 @@ private:
     // and the scale it opened at.
     int m_openedClientHeight = 0;
     UINT m_openedDpi = kDefaultDpi;
+    // What the rules asked to tell that the window has not told yet.
+    std::optional<huevane::TellHotKeyTaken> m_untold;
 };

@@ -1,7 +1,11 @@
 // Carrying out the rules' effects on the real window, one platform call each.
+#include <optional>
+#include <string>
+#include <utility>
 #include <variant>
 
 #include "hot_key_binding.h"
+#include "hot_key_names.h"
 #include "picker_dlg.h"
 #include "view_options.h"
 
@@ -47,7 +51,17 @@ void CPickerDlg::CarryOut(const huevane::Effect& effect) {
         // would otherwise send the hot key again and again, filling the
         // history with one colour and pushing out the earlier captures.
         [&](const BindHotKey& e) {
-            ::RegisterHotKey(m_hWnd, HOTKEY_ID, e.modifiers | MOD_NOREPEAT, e.virtualKey);
+            const bool registered =
+                ::RegisterHotKey(m_hWnd, HOTKEY_ID, e.combination.modifiers | MOD_NOREPEAT,
+                                 e.combination.virtualKey) != FALSE;
+            CarryOut(OnHotKeyBound(m_state, e, registered));
+        },
+        // Told once the handler is done and the window is open, so that the
+        // box neither holds the window back at start-up nor interrupts an
+        // order of effects.
+        [&](const TellHotKeyTaken& e) {
+            if (!m_untold) PostMessage(kTellMessage);
+            m_untold = e;
         },
         [&](const ReleaseHotKey&) { ::UnregisterHotKey(m_hWnd, HOTKEY_ID); },
         [&](const DestroyMenuBar&) {
@@ -72,4 +86,13 @@ void CPickerDlg::ToggleMenuCheck(int popup, int item) {
     const UINT command = ::GetMenuItemID(items, item);
     const UINT state = ::GetMenuState(items, command, MF_BYCOMMAND);
     ::CheckMenuItem(items, command, MF_BYCOMMAND | ((state & MF_CHECKED) ? MF_UNCHECKED : MF_CHECKED));
+}
+
+void CPickerDlg::TellUntold() {
+    if (!m_untold) return;
+    const huevane::TellHotKeyTaken told = *std::exchange(m_untold, std::nullopt);
+    const std::string text = huevane::HotKeyTakenText(
+        NameOfHotKey(told.taken), told.kept ? std::optional(NameOfHotKey(*told.kept)) : std::nullopt,
+        told.hotKeysOff);
+    MessageBox(text.c_str(), "Huevane", MB_OK | MB_ICONEXCLAMATION);
 }

@@ -28,6 +28,12 @@ public:
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
         return ::SendMessageA(m_hWnd, message, wParam, lParam);
     }
+    BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
+        return ::PostMessageA(m_hWnd, message, wParam, lParam);
+    }
+    int MessageBox(const char* text, const char* caption, UINT type) const {
+        return ::MessageBoxA(m_hWnd, text, caption, type);
+    }
     BOOL SetMenu(HMENU menu) { return ::SetMenu(m_hWnd, menu); }
     BOOL SetWindowPos(HWND insertAfter, int x, int y, int cx, int cy, UINT flags) {
         return ::SetWindowPos(m_hWnd, insertAfter, x, y, cx, cy, flags);

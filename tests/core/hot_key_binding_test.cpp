@@ -10,9 +10,12 @@ namespace {
 constexpr std::uint16_t kVkF5 = 116;
 constexpr std::uint16_t kVkHome = 0x24;
 
+constexpr HotKeyCombination kAltC{0x43, 0x04, kModAlt};
+
 TEST(HotKey, StartsAsAltCShownRuledAndRegistered) {
     PickerState state;
-    const Effects expected{ShowHotKey{0x43, 0x04}, SetHotKeyRules{0x00F1, 0x04}, BindHotKey{kModAlt, 67}};
+    const Effects expected{ShowHotKey{0x43, 0x04}, SetHotKeyRules{0x00F1, 0x04},
+                           BindHotKey{kAltC, HotKeyRequest::StartUp}};
     EXPECT_EQ(HotKeySetUp(state), expected);
     EXPECT_EQ(state.m_wHotKeyVk, 67);
     EXPECT_EQ(state.m_wHotKeyFlags, 4);
@@ -46,40 +49,78 @@ TEST(HotKey, TranslatesExactlyOneModifierAndIgnoresTheExtendedKeyFlag) {
     EXPECT_EQ(TranslateHotKeyFlags(0x00, kModShift), kModShift) << "keeps any previous value";
 }
 
+// '<' as the window carries it out, the platform registering whatever is
+// asked.
+Effects SetAndRegister(PickerState& state, std::uint16_t virtualKey, std::uint16_t flags) {
+    const Effects set = OnSetHotKey(state, virtualKey, flags);
+    EXPECT_TRUE(OnHotKeyBound(state, std::get<BindHotKey>(set.back()), true).empty());
+    return set;
+}
+
 TEST(HotKey, SetReleasesThenRegistersWhatTheControlShows) {
     PickerState state = StartedPicker();
-    EXPECT_EQ(OnSetHotKey(state, kVkF5, 0x01), (Effects{ReleaseHotKey{}, BindHotKey{kModShift, kVkF5}}));
+    EXPECT_EQ(SetAndRegister(state, kVkF5, 0x01),
+              (Effects{ReleaseHotKey{}, BindHotKey{{kVkF5, 0x01, kModShift}, HotKeyRequest::Change}}));
     EXPECT_EQ(state.m_wHotKeyVk, kVkF5);
     EXPECT_EQ(state.m_wHotKeyFlags, 1);
 
     // The flags are stored exactly as reported, the extended-key flag included.
-    EXPECT_EQ(OnSetHotKey(state, kVkHome, 0x0A),
-              (Effects{ReleaseHotKey{}, BindHotKey{kModControl, kVkHome}}));
+    EXPECT_EQ(SetAndRegister(state, kVkHome, 0x0A),
+              (Effects{ReleaseHotKey{}, BindHotKey{{kVkHome, 0x0A, kModControl}, HotKeyRequest::Change}}));
     EXPECT_EQ(state.m_wHotKeyFlags, 0x0A);
 
     // An empty control: key 0 is still requested, with the modifiers kept.
-    EXPECT_EQ(OnSetHotKey(state, 0, 0), (Effects{ReleaseHotKey{}, BindHotKey{kModControl, 0}}));
+    EXPECT_EQ(SetAndRegister(state, 0, 0),
+              (Effects{ReleaseHotKey{}, BindHotKey{{0, 0, kModControl}, HotKeyRequest::Change}}));
 }
 
 TEST(HotKey, SetWhileSwitchedOffChangesNeitherSwitchNorControlNorMark) {
     PickerState state = StartedPicker();
     OnOptionsHotKeys(state);
-    const Effects set = OnSetHotKey(state, kVkF5, 0x02);
-    EXPECT_EQ(set, (Effects{ReleaseHotKey{}, BindHotKey{kModControl, kVkF5}}));
+    SetAndRegister(state, kVkF5, 0x02);
     EXPECT_EQ(state.m_bHotKeys, 0);
     EXPECT_FALSE(state.m_marks.IsChecked(kHotKeysItem));
     // Switching on registers once more, with no release before it.
     EXPECT_EQ(OnOptionsHotKeys(state),
-              (Effects{BindHotKey{kModControl, kVkF5}, EnableControl{Control::HotKey, true},
-                       ToggleMenuMark{kHotKeysItem}}));
+              (Effects{BindHotKey{{kVkF5, 0x02, kModControl}, HotKeyRequest::SwitchOn},
+                       EnableControl{Control::HotKey, true}, ToggleMenuMark{kHotKeysItem}}));
+}
+
+// A combination that another program holds: the rules keep what works and
+// say what does not.
+TEST(HotKey, ARefusalKeepsTheStoredCombinationAndIsTold) {
+    PickerState state = StartedPicker();
+    const HotKeyCombination ctrlHome{kVkHome, 0x0A, kModControl};
+    const BindHotKey change{ctrlHome, HotKeyRequest::Change};
+    const BindHotKey keepAltC{kAltC, HotKeyRequest::KeepStored, ctrlHome};
+    EXPECT_EQ(OnHotKeyBound(state, change, false), (Effects{keepAltC, ShowHotKey{0x43, 0x04}}));
+    EXPECT_EQ(OnHotKeyBound(state, keepAltC, true), (Effects{TellHotKeyTaken{ctrlHome, kAltC, false}}));
+    EXPECT_EQ(OnHotKeyBound(state, keepAltC, false),
+              (Effects{TellHotKeyTaken{ctrlHome, std::nullopt, false}}))
+        << "Alt+C taken meanwhile too: no hot key is claimed";
+    EXPECT_EQ(state.m_wHotKeyVk, 0x43);
+    EXPECT_EQ(state.m_wHotKeyFlags, 0x04);
+    EXPECT_EQ(state.m_nHotKeyMods, kModAlt);
+    EXPECT_EQ(OnHotKeyBound(state, BindHotKey{kAltC, HotKeyRequest::Change}, false),
+              (Effects{TellHotKeyTaken{kAltC, std::nullopt, false}}))
+        << "the stored combination itself refused: nothing to fall back on";
+
+    // At start-up the window opens with Hot Keys off.
+    PickerState starting = StartedPicker();
+    EXPECT_EQ(OnHotKeyBound(starting, BindHotKey{kAltC, HotKeyRequest::StartUp}, false),
+              (Effects{EnableControl{Control::HotKey, false}, ToggleMenuMark{kHotKeysItem},
+                       TellHotKeyTaken{kAltC, std::nullopt, true}}));
+    EXPECT_EQ(starting.m_bHotKeys, 0);
+    EXPECT_FALSE(starting.m_marks.IsChecked(kHotKeysItem));
 }
 
 TEST(HotKey, SwitchingOffAndOnRegistersTheStoredCombination) {
     PickerState state = StartedPicker();
     EXPECT_EQ(OnOptionsHotKeys(state), (Effects{ReleaseHotKey{}, EnableControl{Control::HotKey, false},
                                                 ToggleMenuMark{kHotKeysItem}}));
-    EXPECT_EQ(OnOptionsHotKeys(state), (Effects{BindHotKey{kModAlt, 67}, EnableControl{Control::HotKey, true},
-                                                ToggleMenuMark{kHotKeysItem}}));
+    EXPECT_EQ(OnOptionsHotKeys(state),
+              (Effects{BindHotKey{kAltC, HotKeyRequest::SwitchOn}, EnableControl{Control::HotKey, true},
+                       ToggleMenuMark{kHotKeysItem}}));
     EXPECT_EQ(state.m_bHotKeys, 1);
     EXPECT_TRUE(state.m_marks.IsChecked(kHotKeysItem));
 }

@@ -14,7 +14,9 @@
 //   probe machine            what the main window's process runs as: x86 or x64
 //   probe menu-open          1 while a popup menu is open, else 0
 //   probe hotkey-free MOD VK 1 when no program holds that global hot key, else 0
-//   probe enabled-all        each main window's numbered buttons, 1 for enabled
+//   probe enabled-all        each main window's numbered buttons and hot key
+//                            control, 1 for enabled
+//   probe notice             the text of the message box over a main window
 //   probe move X Y           moves the main window's top left corner to X, Y
 //   probe command ID         carries out the menu command ID in the main window; prints done
 //   probe idle-periods N     waits until the main window's thread has been
@@ -37,7 +39,13 @@
 
 namespace {
 
-HWND MainWindow() { return ::FindWindowA("#32770", "Huevane"); }
+// The first main window: its boxes, which it owns, may have the same title.
+HWND MainWindow() {
+    HWND main = nullptr;
+    while ((main = ::FindWindowExA(nullptr, main, "#32770", "Huevane")) && ::GetWindow(main, GW_OWNER)) {
+    }
+    return main;
+}
 
 // The main window's control with that identifier, or none.
 HWND MainControl(int id) {
@@ -253,7 +261,7 @@ int Screens() {
 bool IsMainWindow(HWND window) {
     char className[16] = {};
     ::GetClassNameA(window, className, sizeof className);
-    return std::string(className) == "#32770" && Text(window) == "Huevane";
+    return std::string(className) == "#32770" && Text(window) == "Huevane" && !::GetWindow(window, GW_OWNER);
 }
 
 BOOL CALLBACK CountMain(HWND window, LPARAM count) {
@@ -268,13 +276,24 @@ int Windows() {
     return 0;
 }
 
-// The numbered buttons' enabled states of every main window, one line each.
+// The numbered buttons' and the hot key control's enabled states of every
+// main window, one line each.
 BOOL CALLBACK PrintEnabled(HWND window, LPARAM) {
     if (!IsMainWindow(window)) return TRUE;
-    for (int id : {IDC_SLOT1, IDC_SLOT2, IDC_SLOT3, IDC_SLOT4, IDC_SLOT5}) {
+    for (int id : {IDC_SLOT1, IDC_SLOT2, IDC_SLOT3, IDC_SLOT4, IDC_SLOT5, IDC_HOTKEY}) {
         std::printf("%d", ::IsWindowEnabled(::GetDlgItem(window, id)) ? 1 : 0);
     }
     std::printf("\n");
+    return TRUE;
+}
+
+// The text of each message box that a main window holds open, by the box's
+// own identifier of its text.
+BOOL CALLBACK PrintNotice(HWND window, LPARAM) {
+    OwnedBox search{window, nullptr};
+    if (IsMainWindow(window) && !::EnumWindows(&FindOwnedBox, reinterpret_cast<LPARAM>(&search))) {
+        std::printf("%s\n", Text(::GetDlgItem(search.box, 0xFFFF)).c_str());
+    }
     return TRUE;
 }
 
@@ -323,6 +342,7 @@ int main(int argc, char** argv) {
     if (verb == "pixel" && argc == 4) return Pixel(std::atoi(argv[2]), std::atoi(argv[3]));
     if (verb == "windows") return Windows();
     if (verb == "enabled-all") return ::EnumWindows(&PrintEnabled, 0) ? 0 : 1;
+    if (verb == "notice") return ::EnumWindows(&PrintNotice, 0) ? 0 : 1;
     if (verb == "move" && argc == 4) return Move(std::atoi(argv[2]), std::atoi(argv[3]));
     if (verb == "command" && argc == 3) return Command(static_cast<UINT>(std::atoi(argv[2])));
     if (verb == "idle-periods" && argc == 3) return IdlePeriods(std::atoi(argv[2]));

@@ -167,12 +167,17 @@ expect "Hot Keys on takes Shift+F5 again" "0" probe hotkey-free 4 116
 key shift+F5
 expect "Hot Keys on captures again" "111101" field enabled
 
-echo "== a second copy"
+echo "== a second copy while the first holds Alt+C"
+click_control "$(id IDC_HOTKEY)"; key alt+c
+click_control "$(id IDC_SET_HOTKEY)"
+expect "'<' takes Alt+C again" "0" probe hotkey-free 1 67
 start_picker
 check "two windows" "2" "$(probe windows)"
-key shift+F5
+expect "the second copy says that Alt+C is taken" "Alt+C is in use by another program, so Hot Keys is off. \
+To use another combination, switch Hot Keys on under Options, choose it in the hot key box and press <." probe notice
+key alt+c
 enabled_all() { probe enabled-all | sort -r | tr '\n' ' ' | sed 's/ $//'; }
-expect "the first copy keeps the hot key" "11111 00000" enabled_all
+expect "the first copy keeps the hot key, the second's control is off" "111111 000000" enabled_all
 close_all
 
 report

@@ -4,6 +4,7 @@
 #include "picker_window.h"
 #include "scene.h"
 #include "test_seed.h"
+#include "windows_stand_ins.h"
 
 // After windows.h, which it needs.
 #include <psapi.h>
@@ -75,7 +76,11 @@ TEST_F(Endurance, TwentyThousandTicksThatDrawLeaveNoGrowth) {
     });
 }
 
+// The box that tells of a combination the platform refused, answered at once.
+int WINAPI AnswerAtOnce(HWND, LPCSTR, LPCSTR, UINT) { return IDOK; }
+
 TEST_F(Endurance, AStormOfFiftyThousandMessagesBreaksNoInvariant) {
+    const ImportReplacement boxes("user32.dll", "MessageBoxA", reinterpret_cast<const void*>(&AnswerAtOnce));
     Run([](HWND window, CPickerDlg& dlg) {
         const unsigned seed = SeedForThisRun();
         SCOPED_TRACE(ReplayNote(seed));

@@ -78,33 +78,59 @@ TEST_F(PickerBadInput, NoFormatSelectedWritesNoText) {
     });
 }
 
-TEST_F(PickerBadInput, SetWithAnEmptyHotKeyControlReleasesAltC) {
-    Run([](HWND window, CPickerDlg& dlg) {
-        ::SendMessageA(::GetDlgItem(window, IDC_HOTKEY), HKM_SETHOTKEY, 0, 0);
-        Click(window, IDC_SET_HOTKEY);
-        EXPECT_EQ(dlg.State().m_wHotKeyVk, 0);
-        EXPECT_EQ(dlg.State().m_wHotKeyFlags, 0);
-        EXPECT_EQ(dlg.State().m_nHotKeyMods, 1u);
-        EXPECT_TRUE(CombinationIsFree(MOD_ALT, 'C'));
-        // Still a working window.
-        EXPECT_EQ(HotKey(window), 0);
-        EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(window, IDC_SLOT1)));
+// What the next box says, as "CAPTION over the open picker: TEXT", once it
+// is open; it is closed then.
+void HearNextNotice(std::string* heard) {
+    heard->clear();
+    InNextDialog([heard](HWND box) {
+        HWND picker = AfxGetApp()->m_pMainWnd->m_hWnd;
+        const bool over = ::GetWindow(box, GW_OWNER) == picker && ::IsWindowVisible(picker);
+        *heard = WindowText(box) + (over ? " over the open picker: " : " elsewhere: ") +
+                 WindowText(::GetDlgItem(box, 0xFFFF));
     });
 }
 
-TEST_F(PickerBadInput, ANewCombinationReplacesAltC) {
-    Run([](HWND window, CPickerDlg& dlg) {
-        ::SendMessageA(::GetDlgItem(window, IDC_HOTKEY), HKM_SETHOTKEY, MAKEWORD(VK_F5, HOTKEYF_SHIFT), 0);
+std::string Heard(const std::string& heard) {
+    PumpUntil([&] { return !heard.empty(); });
+    return heard;
+}
+
+TEST_F(PickerBadInput, ACombinationHeldElsewhereIsToldAndNeverShownAsWorking) {
+    std::string heard;
+    {
+        const HeldElsewhere altC(MOD_ALT, 'C');
+        ASSERT_TRUE(altC.Held());
+        HearNextNotice(&heard);
+        Run([&](HWND window, CPickerDlg&) {
+            EXPECT_EQ(
+                Heard(heard),
+                "Huevane over the open picker: Alt+C is in use by another program, so Hot Keys is off. To "
+                "use another combination, switch Hot Keys on under Options, choose it in the hot key box "
+                "and press <.");
+            EXPECT_FALSE(IsChecked(window, ID_OPTIONS_HOTKEYS));
+            EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(window, IDC_HOTKEY)));
+            HearNextNotice(&heard);
+            Command(window, ID_OPTIONS_HOTKEYS);
+            EXPECT_EQ(Heard(heard),
+                      "Huevane over the open picker: Alt+C is in use by another program, so no hot key is in "
+                      "force. Choose another combination in the hot key box and press <.");
+            EXPECT_TRUE(IsChecked(window, ID_OPTIONS_HOTKEYS));
+            EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(window, IDC_HOTKEY)));
+        });
+    }
+    const HeldElsewhere ctrlHome(MOD_CONTROL, VK_HOME);
+    Run([&](HWND window, CPickerDlg&) {
+        HWND control = ::GetDlgItem(window, IDC_HOTKEY);
+        ::SendMessageA(control, HKM_SETHOTKEY, MAKEWORD(VK_HOME, HOTKEYF_CONTROL | HOTKEYF_EXT), 0);
+        HearNextNotice(&heard);
         Click(window, IDC_SET_HOTKEY);
-        EXPECT_EQ(dlg.State().m_wHotKeyVk, VK_F5);
-        EXPECT_TRUE(CombinationIsFree(MOD_ALT, 'C'));
-        EXPECT_FALSE(CombinationIsFree(MOD_SHIFT, VK_F5));
-        // Ctrl on an extended key registers Ctrl with that key.
-        ::SendMessageA(::GetDlgItem(window, IDC_HOTKEY), HKM_SETHOTKEY,
-                       MAKEWORD(VK_HOME, HOTKEYF_CONTROL | HOTKEYF_EXT), 0);
-        Click(window, IDC_SET_HOTKEY);
-        EXPECT_FALSE(CombinationIsFree(MOD_CONTROL, VK_HOME));
-        EXPECT_TRUE(CombinationIsFree(MOD_ALT, VK_HOME));
+        // Keys go by the keyboard's names: Ctrl is "Ctrl" on Windows, "Control" under Wine.
+        char ctrl[16] = {};
+        ::GetKeyNameTextA(static_cast<LONG>(::MapVirtualKeyA(VK_CONTROL, MAPVK_VK_TO_VSC)) << 16, ctrl, 16);
+        EXPECT_EQ(Heard(heard), "Huevane over the open picker: " + std::string(ctrl) +
+                                    "+Home is in use by another program. The hot key stays Alt+C.");
+        EXPECT_EQ(::SendMessageA(control, HKM_GETHOTKEY, 0, 0), MAKEWORD('C', HOTKEYF_ALT));
+        EXPECT_FALSE(CombinationIsFree(MOD_ALT, 'C'));
     });
 }
 

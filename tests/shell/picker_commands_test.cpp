@@ -6,7 +6,7 @@ namespace {
 
 using PickerCommands = PickerWindow;
 
-TEST_F(PickerCommands, OptionsFlipZoomTopmostAndTheHotKey) {
+TEST_F(PickerCommands, OptionsFlipZoomAndTopmost) {
     Run([](HWND window, CPickerDlg&) {
         Command(window, ID_OPTIONS_ZOOM);
         EXPECT_FALSE(IsChecked(window, ID_OPTIONS_ZOOM));
@@ -19,15 +19,6 @@ TEST_F(PickerCommands, OptionsFlipZoomTopmostAndTheHotKey) {
         Command(window, ID_OPTIONS_ONTOP);
         EXPECT_FALSE(IsTopmost(window));
         EXPECT_FALSE(IsChecked(window, ID_OPTIONS_ONTOP));
-
-        Command(window, ID_OPTIONS_HOTKEYS);
-        EXPECT_TRUE(CombinationIsFree(MOD_ALT, 'C'));
-        EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(window, IDC_HOTKEY)));
-        EXPECT_FALSE(IsChecked(window, ID_OPTIONS_HOTKEYS));
-        Command(window, ID_OPTIONS_HOTKEYS);
-        EXPECT_FALSE(CombinationIsFree(MOD_ALT, 'C'));
-        EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(window, IDC_HOTKEY)));
-        EXPECT_TRUE(IsChecked(window, ID_OPTIONS_HOTKEYS));
     });
 }
 

@@ -5,13 +5,9 @@
 
 namespace huevane_test {
 
-bool CombinationIsFree(UINT modifiers, UINT virtualKey) {
-    HWND other = ::CreateWindowA("STATIC", "other", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
-    const bool free = ::RegisterHotKey(other, 1, modifiers, virtualKey) != FALSE;
-    if (free) ::UnregisterHotKey(other, 1);
-    ::DestroyWindow(other);
-    return free;
-}
+HeldElsewhere::HeldElsewhere(UINT modifiers, UINT virtualKey)
+    : window_(::CreateWindowA("STATIC", "other", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr)),
+      held_(::RegisterHotKey(window_, 1, modifiers, virtualKey) != FALSE) {}
 
 bool IsTopmost(HWND window) { return (::GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
 

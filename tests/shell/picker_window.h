@@ -29,9 +29,24 @@ inline constexpr UINT kMenuCommands[] = {ID_OPTIONS_ZOOM, ID_OPTIONS_ONTOP, ID_O
                                          ID_HELP_HELP,    ID_TIMER_START,   ID_TIMER_STOP,      ID_SCALE_2X,
                                          ID_SCALE_4X,     ID_SCALE_8X};
 
+// Another program's hold on a combination, for as long as the object lives:
+// a window that registers it, if it can.
+class HeldElsewhere {
+public:
+    HeldElsewhere(UINT modifiers, UINT virtualKey);
+    ~HeldElsewhere() { ::DestroyWindow(window_); }
+    bool Held() const { return held_; }
+
+private:
+    HWND window_;
+    bool held_;
+};
+
 // Whether another window could register this combination now: it cannot
 // while the main window holds it.
-bool CombinationIsFree(UINT modifiers, UINT virtualKey);
+inline bool CombinationIsFree(UINT modifiers, UINT virtualKey) {
+    return HeldElsewhere(modifiers, virtualKey).Held();
+}
 
 bool IsTopmost(HWND window);
 
