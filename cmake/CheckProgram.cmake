@@ -13,6 +13,16 @@ endif()
 if(NOT headers MATCHES "Subsystem[\t ]+00000002")
   message(FATAL_ERROR "${EXE} is not a Windows GUI program")
 endif()
+# The header's time stamp, at offset 8 of the PE header, which the DOS
+# header's last word locates: a link time there would make every build
+# another file.
+file(READ ${EXE} pe_offset OFFSET 60 LIMIT 4 HEX)
+string(REGEX REPLACE "(..)(..)(..)(..)" "0x\\4\\3\\2\\1" pe_offset "${pe_offset}")
+math(EXPR stamp_offset "${pe_offset} + 8")
+file(READ ${EXE} stamp OFFSET ${stamp_offset} LIMIT 4 HEX)
+if(NOT stamp STREQUAL "00000000")
+  message(FATAL_ERROR "${EXE} carries a link time in its header (${stamp})")
+endif()
 string(REGEX MATCHALL "DLL Name: [^\n]+" imports "${headers}")
 set(system_dlls comctl32.dll gdi32.dll kernel32.dll msvcrt.dll user32.dll)
 foreach(import IN LISTS imports)
