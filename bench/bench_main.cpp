@@ -24,11 +24,22 @@ int Place(const char* title, int x) {
                : 1;
 }
 
+// Minimises the window titled `title`, as its minimise button does.
+int Minimise(const char* title) {
+    HWND window = ::FindWindowA("#32770", title);
+    DWORD_PTR answer = 0;
+    return window && ::SendMessageTimeoutA(window, WM_SYSCOMMAND, SC_MINIMIZE, 0, SMTO_NORMAL, 60000, &answer) &&
+                   ::IsIconic(window)
+               ? 0
+               : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     const std::string mode = argc > 1 ? argv[1] : "";
     if (mode == "--place" && argc == 4) return Place(argv[2], std::atoi(argv[3]));
+    if (mode == "--minimise" && argc == 3) return Minimise(argv[2]);
     if (mode == "--floor-loop") return FloorLoop();
     if (mode == "--start-up-floor") return StartUpFloor();
     if (mode == "--showing-floor") return ShowingFloor();

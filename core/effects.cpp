@@ -34,6 +34,7 @@ struct Printer {
     }
     void operator()(const StartSampleTimer&) const { out << "StartSampleTimer"; }
     void operator()(const StopSampleTimer&) const { out << "StopSampleTimer"; }
+    void operator()(const ReadForCapture&) const { out << "ReadForCapture"; }
     void operator()(const SetTopmost& e) const { out << "SetTopmost(" << e.topmost << ')'; }
     void operator()(const RepaintWindow&) const { out << "RepaintWindow"; }
     void operator()(const BindHotKey& e) const {

@@ -46,6 +46,12 @@ struct StopSampleTimer {
     bool operator==(const StopSampleTimer&) const = default;
 };
 
+// Read the pixel under the pointer now and report it (OnCaptureRead): a
+// capture while minimised, when no tick has read it since.
+struct ReadForCapture {
+    bool operator==(const ReadForCapture&) const = default;
+};
+
 // Keep the window above all non-topmost windows, or stop doing so; it keeps
 // its place and size either way.
 struct SetTopmost {
@@ -155,8 +161,8 @@ struct PaintSwatches {
     bool operator==(const PaintSwatches&) const = default;
 };
 
-using Effect = std::variant<EnableControl, ToggleMenuMark, StartSampleTimer, StopSampleTimer, SetTopmost,
-                            RepaintWindow, BindHotKey, ReleaseHotKey, DestroyMenuBar, ShowHotKey,
+using Effect = std::variant<EnableControl, ToggleMenuMark, StartSampleTimer, StopSampleTimer, ReadForCapture,
+                            SetTopmost, RepaintWindow, BindHotKey, ReleaseHotKey, DestroyMenuBar, ShowHotKey,
                             TellHotKeyTaken, SetHotKeyRules, AddFormatItem, SelectFormatItem, SetValueText,
                             SelectAllValueText, ScrollValueCaret, CopyValueSelection, PaintSwatches>;
 

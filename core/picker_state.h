@@ -17,6 +17,9 @@ struct PickerState {
     std::int32_t m_bSampling = 0;
     std::int32_t m_bOnTop = 0;
 
+    // Whether the window is minimised: nothing it shows can then be seen.
+    bool m_bMinimised = false;
+
     // Capture history, slot 1 the newest.
     COLORREF m_crHistory1 = kInitialSlotColour;
     COLORREF m_crHistory2 = kInitialSlotColour;

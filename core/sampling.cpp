@@ -1,15 +1,24 @@
 #include "sampling.h"
 
+#include "capture_history.h"
 #include "picker_state.h"
 #include "readout_format.h"
 
 namespace huevane {
 
+namespace {
+
+bool OnScreens(Point pointer, const Rect& screens) {
+    return Intersection(Rect{pointer.x, pointer.y, 1, 1}, screens).has_value();
+}
+
+}  // namespace
+
 std::optional<ScreenRead> PlanScreenRead(const PickerState& state, std::optional<Point> read,
                                          const Rect& screens) {
     if (!read) return std::nullopt;
     const Point pointer = *read;
-    const bool onScreens = Intersection(Rect{pointer.x, pointer.y, 1, 1}, screens).has_value();
+    const bool onScreens = OnScreens(pointer, screens);
     if (state.m_bZoom == 0) {
         return ScreenRead{.square = std::nullopt,
                           .squareOnScreens = std::nullopt,
@@ -31,6 +40,26 @@ SampleDrawing OnSample(PickerState& state, COLORREF pixel) {
     drawing.liveText = FormatColor(pixel, state.m_nFormat);
     drawing.previewColour = pixel;
     return drawing;
+}
+
+Effects OnMinimisedChanged(PickerState& state, bool minimised) {
+    if (state.m_bMinimised == minimised) return {};
+    state.m_bMinimised = minimised;
+    if (state.m_bSampling == 0) return {};
+    if (minimised) return {StopSampleTimer{}};
+    return {StartSampleTimer{}};
+}
+
+bool TickReads(const PickerState& state) { return !state.m_bMinimised; }
+
+std::optional<Point> PlanCaptureRead(std::optional<Point> pointer, const Rect& screens) {
+    if (!pointer || !OnScreens(*pointer, screens)) return std::nullopt;
+    return pointer;
+}
+
+Effects OnCaptureRead(PickerState& state, COLORREF pixel) {
+    OnSample(state, pixel);
+    return CaptureColor(state);
 }
 
 }  // namespace huevane

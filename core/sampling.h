@@ -6,6 +6,7 @@
 #include <string>
 
 #include "colorref.h"
+#include "effects.h"
 #include "zoom_geometry.h"
 
 namespace huevane {
@@ -48,5 +49,20 @@ std::optional<ScreenRead> PlanScreenRead(const PickerState& state, std::optional
 // preview stay as the last readable pixel left them, so that a capture can
 // never push it into the history or onto the clipboard.
 SampleDrawing OnSample(PickerState& state, COLORREF pixel);
+
+// Minimised, the window shows nothing that can be seen: sampling pauses, and
+// goes on when the window is restored, if it was running.
+Effects OnMinimisedChanged(PickerState& state, bool minimised);
+
+// Whether a tick reads the pointer and the screen: not while minimised.
+bool TickReads(const PickerState& state);
+
+// Where a capture while minimised reads its one pixel: under the pointer, if
+// the pointer could be read and lies on the screens.
+std::optional<Point> PlanCaptureRead(std::optional<Point> pointer, const Rect& screens);
+
+// The pixel read for a capture becomes the current colour, by the rule of a
+// tick's pixel, and is captured.
+Effects OnCaptureRead(PickerState& state, COLORREF pixel);
 
 }  // namespace huevane

@@ -37,7 +37,9 @@ Effects OnOptionsOnTop(PickerState& state) {
 
 Effects OnTimerStart(PickerState& state) {
     state.m_bSampling = 1;
-    Effects effects{StartSampleTimer{}};
+    Effects effects;
+    // Minimised, sampling waits for the window to be restored.
+    if (!state.m_bMinimised) effects.push_back(StartSampleTimer{});
     BringMarkTo(state, kStartItem, true, effects);
     BringMarkTo(state, kStopItem, false, effects);
     return effects;

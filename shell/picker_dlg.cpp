@@ -132,7 +132,8 @@ void CPickerDlg::FitToScale(UINT dpi) {
 // The statics that the tick draws into tell when the system repaints them:
 // each asks its dialog for its colours as it paints its plain background.
 // A change of the display (a monitor added, a resolution raised) is told to
-// every top-level window. A change of scale is fitted once the system has
+// every top-level window. Being minimised and restored comes as a change of
+// size. A change of scale is fitted once the system has
 // handled it.
 LRESULT CPickerDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_DPICHANGED) {
@@ -145,6 +146,7 @@ LRESULT CPickerDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     if (message == WM_DISPLAYCHANGE) AskScreenBounds();
+    if (message == WM_SIZE) CarryOut(huevane::OnMinimisedChanged(m_state, wParam == SIZE_MINIMIZED));
     if (message == WM_CTLCOLORSTATIC) {
         const HWND control = reinterpret_cast<HWND>(lParam);
         if (control == m_preview.m_hWnd) m_shownViews.Repainted(huevane::View::Preview);

@@ -72,6 +72,7 @@ private:
     void FitToScale(UINT dpi);
     huevane::COLORREF ReadColour(const CDC& screen, const huevane::ScreenRead& read,
                                  ScreenSquare::Copied copied) const;
+    huevane::COLORREF ReadPixelForCapture() const;
     // Draws the zoom view, with the copied square `picture` where there is
     // one; false when the view gave no device context.
     bool DrawZoomView(huevane::Point pointer, HDC picture);

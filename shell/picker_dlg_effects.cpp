@@ -7,6 +7,7 @@
 #include "hot_key_binding.h"
 #include "hot_key_names.h"
 #include "picker_dlg.h"
+#include "sampling.h"
 #include "view_options.h"
 
 namespace {
@@ -43,6 +44,7 @@ void CPickerDlg::CarryOut(const huevane::Effect& effect) {
         [&](const ToggleMenuMark& e) { ToggleMenuCheck(e.item.popup, e.item.item); },
         [&](const StartSampleTimer&) { SetTimer(kSampleTimerId, kSamplePeriodMs); },
         [&](const StopSampleTimer&) { KillTimer(kSampleTimerId); },
+        [&](const ReadForCapture&) { CarryOut(OnCaptureRead(m_state, ReadPixelForCapture())); },
         [&](const SetTopmost& e) {
             SetWindowPos(e.topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
         },

@@ -26,6 +26,10 @@ void ShowText(CWnd& control, const std::string& text) {
 }  // namespace
 
 void CPickerDlg::OnTimer(UINT_PTR) {
+    if (!huevane::TickReads(m_state)) {
+        Default();
+        return;
+    }
     POINT cursor{0, 0};
     const std::optional<huevane::ScreenRead> planned = huevane::PlanScreenRead(
         m_state, ::GetCursorPos(&cursor) ? std::optional(huevane::Point{cursor.x, cursor.y}) : std::nullopt,
@@ -78,6 +82,17 @@ huevane::COLORREF CPickerDlg::ReadColour(const CDC& screen, const huevane::Scree
         case huevane::ScreenRead::From::Nowhere: break;
     }
     return huevane::kInvalidColour;
+}
+
+// A capture while minimised reads the one pixel under the pointer, as a tick
+// with zoom off reads it.
+huevane::COLORREF CPickerDlg::ReadPixelForCapture() const {
+    POINT cursor{0, 0};
+    const std::optional<huevane::Point> at = huevane::PlanCaptureRead(
+        ::GetCursorPos(&cursor) ? std::optional(huevane::Point{cursor.x, cursor.y}) : std::nullopt,
+        m_screens);
+    CScreenDC screen;
+    return at && screen.GetSafeHdc() ? ::GetPixel(screen, at->x, at->y) : huevane::kInvalidColour;
 }
 
 // The screens' bounds: asked for at start and whenever the display changes,

@@ -9,6 +9,7 @@
 #include "capture_history.h"
 #include "hot_key_binding.h"
 #include "readout_format.h"
+#include "sampling.h"
 #include "started_picker.h"
 #include "test_seed.h"
 #include "view_options.h"
@@ -45,7 +46,7 @@ public:
     }
 
     void Step() {
-        switch (Pick(0, 13)) {
+        switch (Pick(0, 14)) {
             case 0: window_.CarryOut(OnOptionsZoom(state_)); break;
             case 1: window_.CarryOut(OnOptionsOnTop(state_)); break;
             case 2: window_.CarryOut(OnOptionsHotKeys(state_)); break;
@@ -65,6 +66,7 @@ public:
                                              static_cast<std::uint16_t>(Pick(0, 15))));
                 break;
             case 13: state_.m_crCurrent = static_cast<COLORREF>(random_()); break;
+            case 14: window_.CarryOut(OnMinimisedChanged(state_, Pick(0, 1) == 1)); break;
         }
     }
 
@@ -86,7 +88,7 @@ public:
                 EXPECT_EQ(preset.size, state_.m_nZoomSize);
             }
         }
-        EXPECT_EQ(window_.timerArmed, state_.m_bSampling == 1);
+        EXPECT_EQ(window_.timerArmed, state_.m_bSampling == 1 && !state_.m_bMinimised);
         EXPECT_EQ(window_.topmost, state_.m_bOnTop == 1);
 
         const StandInWindow& window = window_;
@@ -110,8 +112,13 @@ private:
     void HotKeyMessage() {
         // Mostly ours; sometimes any other identifier.
         const std::uint64_t id = Pick(0, 3) ? HOTKEY_ID : random_();
-        const HotKeyResult result = OnHotKey(state_, id);
+        HotKeyResult result = OnHotKey(state_, id);
         EXPECT_EQ(result.result, id == HOTKEY_ID ? 0u : 1u);
+        // Minimised, the capture takes the pixel that the window reads for it.
+        EXPECT_EQ(result.effects == Effects{ReadForCapture{}}, id == HOTKEY_ID && state_.m_bMinimised);
+        if (result.effects == Effects{ReadForCapture{}}) {
+            result.effects = OnCaptureRead(state_, static_cast<COLORREF>(random_() & 0xFFFFFF));
+        }
         if (id == HOTKEY_ID) {
             captured_.push_front(state_.m_crCurrent);
             if (captured_.size() > kHistorySlots) captured_.pop_back();

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "capture_history.h"
+#include "hot_key_binding.h"
 #include "readout_format.h"
 #include "started_picker.h"
 #include "view_options.h"
@@ -122,6 +123,22 @@ TEST(Sampling, APointerThatCouldNotBeReadGivesNoReading) {
     EXPECT_EQ(PlanScreenRead(state, std::nullopt, kScreens), std::nullopt);
     OnOptionsZoom(state);
     EXPECT_EQ(PlanScreenRead(state, std::nullopt, kScreens), std::nullopt);
+}
+
+// Minimised, no tick reads: a capture reads its one pixel, by the rules of a
+// tick with zoom off, and takes it.
+TEST(Sampling, MinimisedACaptureTakesThePixelReadForIt) {
+    PickerState state = StartedPicker();
+    OnMinimisedChanged(state, true);
+    EXPECT_FALSE(TickReads(state));
+    EXPECT_EQ(OnHotKey(state, HOTKEY_ID).effects, Effects{ReadForCapture{}});
+    EXPECT_EQ(PlanCaptureRead(Point{-640, 1023}, kScreens), (Point{-640, 1023}));
+    EXPECT_EQ(PlanCaptureRead(Point{-641, 5}, kScreens), std::nullopt);
+    EXPECT_EQ(PlanCaptureRead(std::nullopt, kScreens), std::nullopt);
+    OnCaptureRead(state, 0x00445566);
+    OnCaptureRead(state, kInvalidColour);
+    EXPECT_EQ(state.m_crHistory2, 0x00445566u);
+    EXPECT_EQ(state.m_crHistory1, 0x00445566u) << "a pixel that could not be read: the last one read";
 }
 
 TEST(Sampling, IntersectionsNearTheIntegerLimitsDoNotOverflow) {

@@ -5,6 +5,7 @@
 
 #include "picker_window.h"
 #include "scene.h"
+#include "windows_stand_ins.h"
 
 namespace huevane_test {
 namespace {
@@ -270,6 +271,53 @@ TEST_F(Sampling, GoesOnBehindTheAboutAndHelpBoxes) {
             Command(window, command);
             EXPECT_TRUE(opened);
         }
+    });
+}
+
+int pointerReads = 0;
+const ImportReplacement* pointerReading = nullptr;
+BOOL WINAPI CountPointerRead(LPPOINT point) {
+    ++pointerReads;
+    return pointerReading->Original<decltype(&CountPointerRead)>()(point);
+}
+
+// Minimised, the window reads and draws nothing, but a capture takes the
+// colour under the pointer; restored, it samples again at once, unless it
+// was stopped.
+TEST_F(Sampling, MinimisedItReadsNothingButACaptureTakesTheColourUnderThePointer) {
+    Scene scene({0, 0, 200, 200}, 100, kLeft, kRight);
+    const ImportReplacement reads("user32.dll", "GetCursorPos",
+                                  reinterpret_cast<const void*>(&CountPointerRead));
+    pointerReading = &reads;
+    Run([](HWND window, CPickerDlg& dlg) {
+        HWND position = ::GetDlgItem(window, IDC_POSITION);
+        const auto show = [&](UINT command) {
+            ::SendMessageA(window, WM_SYSCOMMAND, command, 0);
+            EXPECT_TRUE(PumpUntil([&] { return (::IsIconic(window) != FALSE) == (command == SC_MINIMIZE); }));
+        };
+        ::SetCursorPos(50, 50);
+        show(SC_MINIMIZE);
+        ::SetWindowTextA(position, "untouched");
+        pointerReads = 0;
+        LetSamplingPeriodsPass();
+        Tick(window);  // one already under way
+        EXPECT_EQ(pointerReads, 0);
+        EXPECT_EQ(WindowText(position), "untouched");
+        ::SetCursorPos(150, 50);
+        HotKey(window);
+        EXPECT_EQ(pointerReads, 1);
+        EXPECT_EQ(dlg.State().m_crHistory1, kRight);
+
+        // A timer armed after the restore fires after the sampling timer.
+        show(SC_RESTORE);
+        LetSamplingPeriodsPass(1);
+        EXPECT_EQ(WindowText(position), "X: 150, Y: 50");
+        Command(window, ID_TIMER_STOP);
+        show(SC_MINIMIZE);
+        show(SC_RESTORE);
+        ::SetWindowTextA(position, "untouched");
+        LetSamplingPeriodsPass();
+        EXPECT_EQ(WindowText(position), "untouched") << "stopped, then minimised and restored";
     });
 }
 
