@@ -28,10 +28,11 @@ int Place(const char* title, int x) {
 int Minimise(const char* title) {
     HWND window = ::FindWindowA("#32770", title);
     DWORD_PTR answer = 0;
-    return window && ::SendMessageTimeoutA(window, WM_SYSCOMMAND, SC_MINIMIZE, 0, SMTO_NORMAL, 60000, &answer) &&
-                   ::IsIconic(window)
-               ? 0
-               : 1;
+    if (!window ||
+        !::SendMessageTimeoutA(window, WM_SYSCOMMAND, SC_MINIMIZE, 0, SMTO_NORMAL, 60000, &answer)) {
+        return 1;
+    }
+    return ::IsIconic(window) ? 0 : 1;
 }
 
 }  // namespace
