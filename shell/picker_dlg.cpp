@@ -1,5 +1,7 @@
 #include "picker_dlg.h"
 
+#include <utility>
+
 #include "about_dlg.h"
 #include "capture_history.h"
 #include "help_dlg.h"
@@ -83,6 +85,7 @@ BOOL CPickerDlg::OnInitDialog() {
     MakeRoomForWrappedMenuBar();
     RECT client{};
     GetClientRect(&client);
+    m_openedClientWidth = client.right;
     m_openedClientHeight = client.bottom;
     m_openedDpi = DpiOfWindow(m_hWnd);
 
@@ -111,34 +114,76 @@ void CPickerDlg::MakeRoomForWrappedMenuBar() {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-// A change of scale: the system has given the window the size it suggests
-// and laid the controls out again, but its menu bar can take another number
-// of rows at the new scale. The client area is given the height it opened
-// with, at the new scale, below the menu bar's rows, so that the window's
-// height depends on the scale alone and changes back and forth do not make
-// it grow.
+// The window's size at a scale, told to the system before a change of scale
+// so that the rectangle it suggests (where the window keeps its place by the
+// pointer and the screens) is already right: the client area it opened with,
+// at that scale, in the frame and one menu row of that scale.
+SIZE CPickerDlg::SizeAtScale(UINT dpi) const {
+    const auto scaled = [&](int length) {
+        return ::MulDiv(length, static_cast<int>(dpi), static_cast<int>(m_openedDpi));
+    };
+    const RECT window = WindowRectForClient(
+        RECT{0, 0, scaled(m_openedClientWidth), scaled(m_openedClientHeight)}, m_hWnd, dpi);
+    return {window.right - window.left, window.bottom - window.top};
+}
+
+// After a change of scale the menu bar can take another number of rows than
+// the one that the suggested size allowed for, which only the laid-out bar
+// tells: the client area is given the height it opened with, at the new
+// scale, below however many rows the bar takes, the window staying where it
+// is. Its height then depends on the scale alone, and changes back and forth
+// do not make it grow. Minimised, it has no size to fit until it is
+// restored.
 void CPickerDlg::FitToScale(UINT dpi) {
+    if (IsIconic()) {
+        m_dpiToFitAtRestore = dpi;
+        return;
+    }
     RECT window{};
     RECT client{};
     ::GetWindowRect(m_hWnd, &window);
     GetClientRect(&client);
     const int clientHeight =
         ::MulDiv(m_openedClientHeight, static_cast<int>(dpi), static_cast<int>(m_openedDpi));
+    if (client.bottom == clientHeight) return;
     SetWindowPos(nullptr, 0, 0, window.right - window.left,
                  window.bottom - window.top - client.bottom + clientHeight,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// Restored after a change of scale while minimised: the window comes back
+// with the size of the scale it had, and is given that of its scale now.
+void CPickerDlg::FitAtRestore() {
+    if (m_dpiToFitAtRestore == 0 || IsIconic()) return;
+    const UINT dpi = std::exchange(m_dpiToFitAtRestore, 0);
+    const SIZE size = SizeAtScale(dpi);
+    SetWindowPos(nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    FitToScale(dpi);
 }
 
 // The statics that the tick draws into tell when the system repaints them:
 // each asks its dialog for its colours as it paints its plain background.
 // A change of the display (a monitor added, a resolution raised) is told to
 // every top-level window. Being minimised and restored comes as a change of
-// size. A change of scale is fitted once the system has
-// handled it.
+// size. A change of the system's text size changes the menu font. A change of scale is fitted once the system
+// has handled it.
 LRESULT CPickerDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_GETDPISCALEDSIZE) {
+        *reinterpret_cast<SIZE*>(lParam) = SizeAtScale(static_cast<UINT>(wParam));
+        return TRUE;
+    }
     if (message == WM_DPICHANGED) {
         const LRESULT result = CDialog::WindowProc(message, wParam, lParam);
         FitToScale(HIWORD(wParam));
+        return result;
+    }
+    if (message == WM_SETTINGCHANGE && wParam == SPI_SETNONCLIENTMETRICS) {
+        const LRESULT result = CDialog::WindowProc(message, wParam, lParam);
+        // The menu font has followed the system's text size: the frame is
+        // measured again, and the bar may take another number of rows.
+        SetWindowPos(nullptr, 0, 0, 0, 0,
+                     SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        FitToScale(DpiOfWindow(m_hWnd));
         return result;
     }
     if (message == kTellMessage) {
@@ -146,7 +191,10 @@ LRESULT CPickerDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     if (message == WM_DISPLAYCHANGE) AskScreenBounds();
-    if (message == WM_SIZE) CarryOut(huevane::OnMinimisedChanged(m_state, wParam == SIZE_MINIMIZED));
+    if (message == WM_SIZE) {
+        CarryOut(huevane::OnMinimisedChanged(m_state, wParam == SIZE_MINIMIZED));
+        FitAtRestore();
+    }
     if (message == WM_CTLCOLORSTATIC) {
         const HWND control = reinterpret_cast<HWND>(lParam);
         if (control == m_preview.m_hWnd) m_shownViews.Repainted(huevane::View::Preview);

@@ -69,7 +69,9 @@ private:
     void ToggleMenuCheck(int popup, int item);
     void AskScreenBounds();
     void MakeRoomForWrappedMenuBar();
+    SIZE SizeAtScale(UINT dpi) const;
     void FitToScale(UINT dpi);
+    void FitAtRestore();
     huevane::COLORREF ReadColour(const CDC& screen, const huevane::ScreenRead& read,
                                  ScreenSquare::Copied copied) const;
     huevane::COLORREF ReadPixelForCapture() const;
@@ -112,10 +114,13 @@ private:
     huevane::Rect m_screens{};
     // What the preview and the zoom view show since the last tick drew them.
     huevane::ShownViews m_shownViews;
-    // The client area's height when the window opened, below its menu bar,
-    // and the scale it opened at.
+    // The client area when the window opened, below its menu bar, and the
+    // scale it opened at.
+    int m_openedClientWidth = 0;
     int m_openedClientHeight = 0;
     UINT m_openedDpi = kDefaultDpi;
+    // The scale of a change that came while the window was minimised, if any.
+    UINT m_dpiToFitAtRestore = 0;
     // What the rules asked to tell that the window has not told yet.
     std::optional<huevane::TellHotKeyTaken> m_untold;
 };

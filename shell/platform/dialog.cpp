@@ -101,9 +101,13 @@ LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     } else {
         result = ::CallWindowProcA(m_defaultProc, m_hWnd, message, wParam, lParam);
     }
-    // A change of scale gives a box over an owner the size and place that the
-    // system suggests, which can reach past the edge of its screen.
-    if (message == WM_DPICHANGED && ::GetWindow(m_hWnd, GW_OWNER)) KeepWithinItsWorkArea();
+    // A change of scale in place gives a box over an owner the size and place
+    // that the system suggests, which can reach past the edge of its screen.
+    // One that comes while the user drags the box to another screen leaves it
+    // under the pointer, where the system put it.
+    if (message == WM_ENTERSIZEMOVE) m_bInMoveLoop = true;
+    if (message == WM_EXITSIZEMOVE) m_bInMoveLoop = false;
+    if (message == WM_DPICHANGED && !m_bInMoveLoop && ::GetWindow(m_hWnd, GW_OWNER)) KeepWithinItsWorkArea();
     return result;
 }
 

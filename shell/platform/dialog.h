@@ -58,7 +58,7 @@ protected:
     // Every message of the window: to the message map's handler, or to the
     // platform's default handling. A dialog may look at messages first. A box
     // with an owner is kept wholly on its screen after a change of scale, as
-    // when it opens.
+    // when it opens, unless the change comes while it is being moved.
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
@@ -81,4 +81,6 @@ private:
     CWnd* m_pParentWnd;
     WNDPROC m_defaultProc = nullptr;
     Message m_current{};
+    // Between WM_ENTERSIZEMOVE and WM_EXITSIZEMOVE: the user moves or sizes it.
+    bool m_bInMoveLoop = false;
 };

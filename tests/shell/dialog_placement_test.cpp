@@ -85,7 +85,8 @@ TEST_F(DialogPlacement, WithTheMainWindowPastACornerTheBoxesOpenFlushInIt) {
 
 // A change of scale resizes a box where it stands, as the system suggests;
 // with the main window in the bottom right corner of its screen, a box that
-// grows would reach past the edges.
+// grows would reach past the edges. One that the user drags across to
+// another screen stays under the pointer, where the system puts it.
 TEST_F(DialogPlacement, AfterAChangeOfScaleTheBoxesAreStillWhollyOnTheirScreen) {
     const PerMonitorDialogs windows;
     Run([](HWND window, CPickerDlg&) {
@@ -100,6 +101,8 @@ TEST_F(DialogPlacement, AfterAChangeOfScaleTheBoxesAreStillWhollyOnTheirScreen) 
                         << "command " << command << " at " << dpi << " DPI: " << Describe(WindowRect(box))
                         << ", outside " << Describe(work);
                 }
+                PerMonitorDialogs::ChangeScaleWhileDragged(box, 144, POINT{work.right - 50, work.top + 10});
+                EXPECT_EQ(WindowRect(box).left, work.right - 50) << "command " << command << ", dragged";
             });
             Command(window, command);
         }

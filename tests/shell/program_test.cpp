@@ -60,8 +60,10 @@ TEST(Program, StartsWithItsWindowAndEndsOnClose) {
 }
 
 // The manifest embedded in the program (resource type 24, identifier 1): the
-// common controls of version 6, and per-monitor awareness of the DPI, which
-// the program's drawing relies on.
+// common controls of version 6, and per-monitor awareness of the DPI (v2,
+// whose dialog manager lays a dialog out again at a change of scale), else
+// the system's, where the system scales the whole window: never v1, which
+// changes the scale and lays nothing out again.
 TEST(Program, ItsManifestAsksForCommonControls6AndPerMonitorDpiAwareness) {
     HMODULE program = ::LoadLibraryExA(programPath.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     ASSERT_NE(program, nullptr) << "could not open " << programPath;
@@ -72,7 +74,7 @@ TEST(Program, ItsManifestAsksForCommonControls6AndPerMonitorDpiAwareness) {
     ::FreeLibrary(program);
 
     for (const char* wanted : {"name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"",
-                               ">true/pm</dpiAware>", ">PerMonitorV2, PerMonitor</dpiAwareness>"}) {
+                               ">true</dpiAware>", ">PerMonitorV2, System</dpiAwareness>"}) {
         EXPECT_NE(manifest.find(wanted), std::string::npos) << "the manifest lacks " << wanted;
     }
 }

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <map>
+#include <utility>
 #include <vector>
 
 #include "help_dlg.h"
@@ -135,28 +137,89 @@ TEST_F(Scaling, AfterAChangeOfScaleTheHelpTextKeepsItsOwnFontAtTheNewScale) {
     });
 }
 
+// How often the main window's client area has changed its size.
+HWND resized = nullptr;
+int resizes = 0;
+LRESULT CALLBACK CountResize(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && sent->hwnd == resized && sent->message == WM_SIZE) ++resizes;
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+bool MenuBarInOneRow(HWND window) {
+    RECT first{}, last{};
+    ::GetMenuItemRect(window, ::GetMenu(window), 0, &first);
+    ::GetMenuItemRect(window, ::GetMenu(window), static_cast<UINT>(::GetMenuItemCount(::GetMenu(window)) - 1),
+                      &last);
+    return first.top == last.top;
+}
+
 // Every control is shown whole as the window opens (at 200 % its menu bar
 // wraps) and after each change of scale: laid out again for each scale, the
 // main window keeps the client area that it opened with, at that scale, below
-// however many rows its menu bar takes there; back at the scale it opened at
-// it is as tall as it was, however often the scale changes.
+// however many rows its menu bar takes there, and has one size at each scale
+// however often the scale changes. The size it tells the system before a
+// change is already right where the bar keeps its one row (where Wine's
+// menu bar is measured at that scale: the system's).
 TEST_F(Scaling, AfterAChangeOfScaleTheMainWindowHoldsItsControlsBelowItsMenuBar) {
     const PerMonitorDialogs windows;
+    const HHOOK counting = ::SetWindowsHookExA(WH_CALLWNDPROC, &CountResize, nullptr, ::GetCurrentThreadId());
     Run([](HWND window, CPickerDlg&) {
         ExpectEveryControlShownWhole(window);
         const int opened = static_cast<int>(ExpectedDpi());
         const int openedClient = ClientRect(window).bottom;
-        const RECT first = WindowRect(window);
+        std::map<UINT, std::pair<LONG, LONG>> sizeAt;
+        resized = window;
         for (int round = 1; round <= 2; ++round) {
             for (const UINT dpi : ChangesOfScale()) {
                 SCOPED_TRACE(::testing::Message() << "round " << round << ", at " << dpi << " DPI");
+                resizes = 0;
                 PerMonitorDialogs::ChangeScale(window, dpi);
                 EXPECT_EQ(ClientRect(window).bottom, ::MulDiv(openedClient, static_cast<int>(dpi), opened));
                 ExpectEveryControlShownWhole(window);
+                if (dpi == ExpectedDpi() && MenuBarInOneRow(window)) {
+                    EXPECT_EQ(resizes, 1) << "resized again after the suggested rectangle";
+                }
+                const RECT now = WindowRect(window);
+                const std::pair size{now.right - now.left, now.bottom - now.top};
+                EXPECT_EQ(sizeAt.try_emplace(dpi, size).first->second, size);
             }
-            const RECT back = WindowRect(window);
-            EXPECT_EQ(back.bottom - back.top, first.bottom - first.top) << "round " << round;
         }
+    });
+    ::UnhookWindowsHookEx(counting);
+}
+
+// A change of scale while the window is minimised (a screen unplugged, the
+// scale setting changed) gives it no size then; restored, it has the size of
+// its scale.
+TEST_F(Scaling, AfterAChangeOfScaleWhileMinimisedTheRestoredWindowHasItsScalesSize) {
+    const PerMonitorDialogs windows;
+    Run([](HWND window, CPickerDlg&) {
+        const int openedClient = ClientRect(window).bottom;
+        const UINT dpi = ChangesOfScale().front();
+        ::SendMessageA(window, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+        ASSERT_TRUE(PumpUntil([&] { return ::IsIconic(window) != FALSE; }));
+        PerMonitorDialogs::ChangeScale(window, dpi);
+        ::SendMessageA(window, WM_SYSCOMMAND, SC_RESTORE, 0);
+        ASSERT_TRUE(PumpUntil([&] { return ::IsIconic(window) == FALSE; }));
+        EXPECT_EQ(ClientRect(window).bottom,
+                  ::MulDiv(openedClient, static_cast<int>(dpi), static_cast<int>(ExpectedDpi())));
+        ExpectEveryControlShownWhole(window);
+    });
+}
+
+// A change of the system's text size changes the menu font, and so, with no
+// change of scale, how many rows the menu bar takes (here the window is made
+// narrower for it): the window holds its controls below them then too.
+TEST_F(Scaling, AfterAChangeOfTextSizeTheMainWindowHoldsItsControlsBelowItsMenuBar) {
+    Run([](HWND window, CPickerDlg&) {
+        const int openedClient = ClientRect(window).bottom;
+        const RECT opened = WindowRect(window);
+        ::SetWindowPos(window, nullptr, 0, 0, (opened.right - opened.left) / 2, opened.bottom - opened.top,
+                       SWP_NOMOVE | SWP_NOZORDER);
+        ASSERT_LT(ClientRect(window).bottom, openedClient) << "the menu bar takes another row";
+        ::SendMessageA(window, WM_SETTINGCHANGE, SPI_SETNONCLIENTMETRICS, 0);
+        EXPECT_EQ(ClientRect(window).bottom, openedClient);
     });
 }
 

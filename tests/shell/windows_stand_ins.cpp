@@ -7,6 +7,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "dialog_harness.h"
+
 namespace huevane_test {
 
 namespace {
@@ -127,6 +129,27 @@ LRESULT CALLBACK SubclassNewDialogs(int code, WPARAM wParam, LPARAM lParam) {
     return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
+void SendScaleChange(HWND dialog, UINT dpi, POINT topLeft) {
+    ScaledDialog& scaled = scaledDialogs.at(dialog);
+    if (scaled.fontDpi == 0) {
+        // The dialog's font as its template made it, at the scale it opened at.
+        ::GetObjectA(reinterpret_cast<HFONT>(::SendMessageA(dialog, WM_GETFONT, 0, 0)), sizeof scaled.font,
+                     &scaled.font);
+        scaled.fontDpi = scaled.dpi;
+    }
+    // "This message is sent to top-level windows with a DPI_AWARENESS_CONTEXT
+    // of Per Monitor v2 before a WM_DPICHANGED message is sent ... If the
+    // application responds to this message, the resulting size will be the
+    // candidate rectangle send to WM_DPICHANGED" (WM_GETDPISCALEDSIZE).
+    const RECT rect = WindowRect(dialog);
+    SIZE size{rect.right - rect.left, rect.bottom - rect.top};
+    if (!::SendMessageA(dialog, WM_GETDPISCALEDSIZE, dpi, reinterpret_cast<LPARAM>(&size))) {
+        size = {Scale(size.cx, dpi, scaled.dpi), Scale(size.cy, dpi, scaled.dpi)};
+    }
+    RECT suggested{topLeft.x, topLeft.y, topLeft.x + size.cx, topLeft.y + size.cy};
+    ::SendMessageA(dialog, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+}
+
 }  // namespace
 
 PerMonitorDialogs::PerMonitorDialogs()
@@ -135,18 +158,14 @@ PerMonitorDialogs::PerMonitorDialogs()
 PerMonitorDialogs::~PerMonitorDialogs() { ::UnhookWindowsHookEx(hook_); }
 
 void PerMonitorDialogs::ChangeScale(HWND dialog, UINT dpi) {
-    ScaledDialog& scaled = scaledDialogs.at(dialog);
-    if (scaled.fontDpi == 0) {
-        // The dialog's font as its template made it, at the scale it opened at.
-        ::GetObjectA(reinterpret_cast<HFONT>(::SendMessageA(dialog, WM_GETFONT, 0, 0)), sizeof scaled.font,
-                     &scaled.font);
-        scaled.fontDpi = scaled.dpi;
-    }
-    RECT suggested{};
-    ::GetWindowRect(dialog, &suggested);
-    suggested.right = suggested.left + Scale(suggested.right - suggested.left, dpi, scaled.dpi);
-    suggested.bottom = suggested.top + Scale(suggested.bottom - suggested.top, dpi, scaled.dpi);
-    ::SendMessageA(dialog, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+    const RECT rect = WindowRect(dialog);
+    SendScaleChange(dialog, dpi, POINT{rect.left, rect.top});
+}
+
+void PerMonitorDialogs::ChangeScaleWhileDragged(HWND dialog, UINT dpi, POINT topLeft) {
+    ::SendMessageA(dialog, WM_ENTERSIZEMOVE, 0, 0);
+    SendScaleChange(dialog, dpi, topLeft);
+    ::SendMessageA(dialog, WM_EXITSIZEMOVE, 0, 0);
 }
 
 // --- The hot key held down ------------------------------------------------

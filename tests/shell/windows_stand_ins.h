@@ -52,11 +52,17 @@ public:
     PerMonitorDialogs(const PerMonitorDialogs&) = delete;
     PerMonitorDialogs& operator=(const PerMonitorDialogs&) = delete;
 
-    // Sends `dialog` the WM_DPICHANGED that Windows sends when it comes to a
-    // monitor of scale `dpi`, or the user changes the scale to it. The
-    // suggested rectangle is the window's own scaled linearly, top left corner
-    // kept: "linear DPI scaling is the default behavior" (WM_GETDPISCALEDSIZE).
+    // Sends `dialog` what Windows sends when it comes to a monitor of scale
+    // `dpi`, or the user changes the scale to it: WM_GETDPISCALEDSIZE, then
+    // WM_DPICHANGED with the size that the dialog answered, else its own
+    // scaled linearly ("linear DPI scaling is the default behavior"), top left
+    // corner kept.
     static void ChangeScale(HWND dialog, UINT dpi);
+    // The same change while the user drags the dialog onto a screen of scale
+    // `dpi`: Windows sends it inside the move loop (between WM_ENTERSIZEMOVE
+    // and WM_EXITSIZEMOVE) with a rectangle that keeps the window under the
+    // pointer, here with its top left corner at `topLeft`.
+    static void ChangeScaleWhileDragged(HWND dialog, UINT dpi, POINT topLeft);
 
 private:
     HHOOK hook_ = nullptr;
