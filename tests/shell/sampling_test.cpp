@@ -282,8 +282,8 @@ BOOL WINAPI CountPointerRead(LPPOINT point) {
 }
 
 // Minimised, the window reads and draws nothing, but a capture takes the
-// colour under the pointer; restored, it samples again at once, unless it
-// was stopped.
+// colour under the pointer; restored, it samples again at once. (That a
+// stopped picker stays stopped through both is the rules' model test's.)
 TEST_F(Sampling, MinimisedItReadsNothingButACaptureTakesTheColourUnderThePointer) {
     Scene scene({0, 0, 200, 200}, 100, kLeft, kRight);
     const ImportReplacement reads("user32.dll", "GetCursorPos",
@@ -312,12 +312,6 @@ TEST_F(Sampling, MinimisedItReadsNothingButACaptureTakesTheColourUnderThePointer
         show(SC_RESTORE);
         LetSamplingPeriodsPass(1);
         EXPECT_EQ(WindowText(position), "X: 150, Y: 50");
-        Command(window, ID_TIMER_STOP);
-        show(SC_MINIMIZE);
-        show(SC_RESTORE);
-        ::SetWindowTextA(position, "untouched");
-        LetSamplingPeriodsPass();
-        EXPECT_EQ(WindowText(position), "untouched") << "stopped, then minimised and restored";
     });
 }
 

@@ -160,7 +160,11 @@ bool MenuBarInOneRow(HWND window) {
 // however many rows its menu bar takes there, and has one size at each scale
 // however often the scale changes. The size it tells the system before a
 // change is already right where the bar keeps its one row (where Wine's
-// menu bar is measured at that scale: the system's).
+// menu bar is measured at that scale: the system's). A change while it is
+// minimised (a screen unplugged, the scale setting changed) gives it no size
+// then, its scale's at the restore. A change of the system's text size
+// changes the menu font, and so, with no change of scale, how many rows the
+// bar takes (here the window is made narrower for it).
 TEST_F(Scaling, AfterAChangeOfScaleTheMainWindowHoldsItsControlsBelowItsMenuBar) {
     const PerMonitorDialogs windows;
     const HHOOK counting = ::SetWindowsHookExA(WH_CALLWNDPROC, &CountResize, nullptr, ::GetCurrentThreadId());
@@ -185,42 +189,26 @@ TEST_F(Scaling, AfterAChangeOfScaleTheMainWindowHoldsItsControlsBelowItsMenuBar)
                 EXPECT_EQ(sizeAt.try_emplace(dpi, size).first->second, size);
             }
         }
-    });
-    ::UnhookWindowsHookEx(counting);
-}
 
-// A change of scale while the window is minimised (a screen unplugged, the
-// scale setting changed) gives it no size then; restored, it has the size of
-// its scale.
-TEST_F(Scaling, AfterAChangeOfScaleWhileMinimisedTheRestoredWindowHasItsScalesSize) {
-    const PerMonitorDialogs windows;
-    Run([](HWND window, CPickerDlg&) {
-        const int openedClient = ClientRect(window).bottom;
         const UINT dpi = ChangesOfScale().front();
-        ::SendMessageA(window, WM_SYSCOMMAND, SC_MINIMIZE, 0);
-        ASSERT_TRUE(PumpUntil([&] { return ::IsIconic(window) != FALSE; }));
-        PerMonitorDialogs::ChangeScale(window, dpi);
-        ::SendMessageA(window, WM_SYSCOMMAND, SC_RESTORE, 0);
-        ASSERT_TRUE(PumpUntil([&] { return ::IsIconic(window) == FALSE; }));
-        EXPECT_EQ(ClientRect(window).bottom,
-                  ::MulDiv(openedClient, static_cast<int>(dpi), static_cast<int>(ExpectedDpi())));
+        for (const UINT command : {SC_MINIMIZE, SC_RESTORE}) {
+            if (command == SC_RESTORE) PerMonitorDialogs::ChangeScale(window, dpi);
+            ::SendMessageA(window, WM_SYSCOMMAND, command, 0);
+            ASSERT_TRUE(PumpUntil([&] { return (::IsIconic(window) != FALSE) == (command == SC_MINIMIZE); }));
+        }
+        EXPECT_EQ(ClientRect(window).bottom, ::MulDiv(openedClient, static_cast<int>(dpi), opened))
+            << "restored";
         ExpectEveryControlShownWhole(window);
-    });
-}
 
-// A change of the system's text size changes the menu font, and so, with no
-// change of scale, how many rows the menu bar takes (here the window is made
-// narrower for it): the window holds its controls below them then too.
-TEST_F(Scaling, AfterAChangeOfTextSizeTheMainWindowHoldsItsControlsBelowItsMenuBar) {
-    Run([](HWND window, CPickerDlg&) {
-        const int openedClient = ClientRect(window).bottom;
-        const RECT opened = WindowRect(window);
-        ::SetWindowPos(window, nullptr, 0, 0, (opened.right - opened.left) / 2, opened.bottom - opened.top,
+        PerMonitorDialogs::ChangeScale(window, ExpectedDpi());
+        const RECT wide = WindowRect(window);
+        ::SetWindowPos(window, nullptr, 0, 0, (wide.right - wide.left) / 2, wide.bottom - wide.top,
                        SWP_NOMOVE | SWP_NOZORDER);
         ASSERT_LT(ClientRect(window).bottom, openedClient) << "the menu bar takes another row";
         ::SendMessageA(window, WM_SETTINGCHANGE, SPI_SETNONCLIENTMETRICS, 0);
-        EXPECT_EQ(ClientRect(window).bottom, openedClient);
+        EXPECT_EQ(ClientRect(window).bottom, openedClient) << "after a change of text size";
     });
+    ::UnhookWindowsHookEx(counting);
 }
 
 }  // namespace
