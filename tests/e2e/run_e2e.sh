@@ -113,12 +113,13 @@ expect "Esc closes Help" "closed" window_open 'Help Dialog'
 
 echo "== zoom and scale"
 # The pointer on the red and green border: the share of red across the zoom
-# view tells the scale (19 of 40 pixels at 2X, 4 of 10 at 8X).
+# view tells the scale (19 of 40 pixels at 2X, 9 of 20 at 4X, 4 of 10 at
+# 8X), read where the scale checked and 4X, the one it replaces, differ.
 point 100 50
 read -r zl zt zr _ < <(probe rect "$(id IDC_ZOOM)")
-probe_at_44=$((zl + 1 + (zr - zl - 2) * 44 / 100))
 zy=$((zt + 5))
-zoom_at_44() { probe pixel "$probe_at_44" "$zy"; }
+zoom_at() { probe pixel $((zl + 1 + (zr - zl - 2) * $1 / 100)) "$zy"; }
+zoom_at_44() { zoom_at 44; }
 zoom_blank() {
   local colour
   colour=$(zoom_at_44)
@@ -126,7 +127,7 @@ zoom_blank() {
 }
 command_named ID_SCALE_2X
 point 100 50
-expect "2X: red at 44% of the view" "FF0000" zoom_at_44
+expect "2X: red at 46% of the view" "FF0000" zoom_at 46
 command_named ID_SCALE_8X
 point 100 50
 expect "8X: green at 44% of the view" "00FF00" zoom_at_44

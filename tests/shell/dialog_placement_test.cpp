@@ -94,7 +94,9 @@ TEST_F(DialogPlacement, AfterAChangeOfScaleTheBoxesAreStillWhollyOnTheirScreen) 
         ::SetWindowPos(window, nullptr, work.right - width, work.bottom - height, 0, 0,
                        SWP_NOSIZE | SWP_NOZORDER);
         for (const UINT command : kBoxes) {
+            bool opened = false;
             InNextDialog([&, work = work](HWND box) {
+                opened = ::GetWindow(box, GW_OWNER) == window;
                 for (const UINT dpi : {144u, 192u, 96u}) {
                     PerMonitorDialogs::ChangeScale(box, dpi);
                     EXPECT_TRUE(Inside(WindowRect(box), work))
@@ -105,6 +107,7 @@ TEST_F(DialogPlacement, AfterAChangeOfScaleTheBoxesAreStillWhollyOnTheirScreen) 
                 EXPECT_EQ(WindowRect(box).left, work.right - 50) << "command " << command << ", dragged";
             });
             Command(window, command);
+            EXPECT_TRUE(opened) << "command " << command << " opened no box over the window";
         }
     });
 }

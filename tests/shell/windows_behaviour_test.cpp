@@ -42,7 +42,8 @@ TEST_F(OnWindows, AHeldHotKeyCapturesOnceWhicheverWayItWasRegistered) {
 // A tick that cannot read the pointer shows nothing new, and the colour that
 // a capture then takes is the last one read, not the pixel at (0, 0).
 TEST_F(OnWindows, OnTheSecureDesktopTheTickLeavesTextsViewsAndColourAsTheyWere) {
-    Scene scene({0, 0, 200, 200}, 100, kGreen, kGreen);
+    // Another colour at (0, 0), which a tick that fell back to it would read.
+    Scene scene({0, 0, 200, 200}, 100, RGB(200, 30, 10), kGreen);
     Run([](HWND window, CPickerDlg& dlg) {
         HWND position = ::GetDlgItem(window, IDC_POSITION);
         HWND liveValue = ::GetDlgItem(window, IDC_LIVE_VALUE);
