@@ -23,6 +23,14 @@ void ShowText(CWnd& control, const std::string& text) {
     }
 }
 
+// The pointer, where it could be read: not while another desktop takes the
+// input.
+std::optional<huevane::Point> ReadPointer() {
+    POINT cursor{0, 0};
+    if (!::GetCursorPos(&cursor)) return std::nullopt;
+    return huevane::Point{cursor.x, cursor.y};
+}
+
 }  // namespace
 
 void CPickerDlg::OnTimer(UINT_PTR) {
@@ -30,16 +38,15 @@ void CPickerDlg::OnTimer(UINT_PTR) {
         Default();
         return;
     }
-    POINT cursor{0, 0};
-    const std::optional<huevane::ScreenRead> planned = huevane::PlanScreenRead(
-        m_state, ::GetCursorPos(&cursor) ? std::optional(huevane::Point{cursor.x, cursor.y}) : std::nullopt,
-        m_screens);
+    const std::optional<huevane::Point> readPointer = ReadPointer();
+    const std::optional<huevane::ScreenRead> planned =
+        huevane::PlanScreenRead(m_state, readPointer, m_screens);
     if (!planned) {
         Default();
         return;
     }
     const huevane::ScreenRead& read = *planned;
-    const huevane::Point pointer{cursor.x, cursor.y};
+    const huevane::Point pointer = *readPointer;
     ShowText(m_position, huevane::FormatPosition(pointer.x, pointer.y));
 
     CScreenDC screen;
@@ -87,10 +94,7 @@ huevane::COLORREF CPickerDlg::ReadColour(const CDC& screen, const huevane::Scree
 // A capture while minimised reads the one pixel under the pointer, as a tick
 // with zoom off reads it.
 huevane::COLORREF CPickerDlg::ReadPixelForCapture() const {
-    POINT cursor{0, 0};
-    const std::optional<huevane::Point> at = huevane::PlanCaptureRead(
-        ::GetCursorPos(&cursor) ? std::optional(huevane::Point{cursor.x, cursor.y}) : std::nullopt,
-        m_screens);
+    const std::optional<huevane::Point> at = huevane::PlanCaptureRead(ReadPointer(), m_screens);
     CScreenDC screen;
     return at && screen.GetSafeHdc() ? ::GetPixel(screen, at->x, at->y) : huevane::kInvalidColour;
 }
