@@ -3,8 +3,6 @@
 #include "common_controls.h"
 #include "picker_dlg.h"
 
-CPickerApp theApp;
-
 BOOL CPickerApp::InitInstance() {
     AfxEnableControlContainer();
     // The main window's hot key control needs the common control classes.

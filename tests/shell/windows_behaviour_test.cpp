@@ -3,7 +3,8 @@
 // controls' classes registered on request.
 #include <gtest/gtest.h>
 
-#include "common_controls.h"
+#include <vector>
+
 #include "picker_window.h"
 #include "scene.h"
 #include "windows_stand_ins.h"
@@ -66,11 +67,14 @@ TEST_F(OnWindows, OnTheSecureDesktopTheTickLeavesTextsViewsAndColourAsTheyWere) 
     });
 }
 
-TEST(OnWindowsStartUp, AsksForTheHotKeyControlsClass) {
+// The program's own start-up, up to its main window.
+TEST(OnWindowsStartUp, AsksForTheHotKeyControlsClassBeforeTheWindowOpens) {
     const CommonControlsOnRequest commonControls;
-    RegisterCommonControlClasses();
-    ASSERT_EQ(commonControls.Requests().size(), 1u);
-    EXPECT_NE(commonControls.Requests()[0] & ICC_HOTKEY_CLASS, 0u);
+    std::vector<DWORD> beforeTheWindow;
+    InNextDialog([&](HWND) { beforeTheWindow = commonControls.Requests(); });
+    AfxGetApp()->InitInstance();
+    ASSERT_EQ(beforeTheWindow.size(), 1u);
+    EXPECT_NE(beforeTheWindow[0] & ICC_HOTKEY_CLASS, 0u);
 }
 
 }  // namespace
