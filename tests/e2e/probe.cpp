@@ -1,7 +1,8 @@
 // What a person sees on the screen, read from outside the program: the main
 // window's texts and enabled buttons, where a control is, a screen pixel; and
 // a scene of known colours to point at. Reads only what any other program can
-// read of a window, by its messages.
+// read of a window, by its messages. Every verb prints one line: what it
+// found or did, or why it could not.
 //
 //   probe texts              position, live value, edit box, enabled buttons, topmost
 //   probe where ID           the screen centre of the control with that identifier
@@ -17,12 +18,11 @@
 //   probe enabled-all        each main window's numbered buttons and hot key
 //                            control, 1 for enabled
 //   probe notice             the text of the message box over a main window
-//   probe move X Y           moves the main window's top left corner to X, Y
+//   probe move X Y           moves the main window's top left corner to X, Y; prints moved
 //   probe command ID         carries out the menu command ID in the main window; prints done
-//   probe idle-periods N     waits until the main window's thread has been
-//                            seen idle in its message loop after each of N
-//                            sampling periods, so that a running sampling
-//                            timer would have ticked; prints N
+//   probe idle-periods N     waits until the main window's thread has answered
+//                            a sent message after each of N sampling periods;
+//                            prints N
 //   probe box COMMAND        sends the menu command that opens a box and prints
 //                            where the box opened: left top right bottom; closes it
 //   probe scene X Y W H RRGGBB...   coloured blocks in a row until killed
@@ -38,6 +38,12 @@
 #include "view_options.h"
 
 namespace {
+
+// What a verb prints when it cannot do its work; its exit status is 1.
+int Failed(const char* why) {
+    std::printf("failed: %s\n", why);
+    return 1;
+}
 
 // The first main window: its boxes, which it owns, may have the same title.
 HWND MainWindow() {
@@ -61,7 +67,7 @@ std::string Text(HWND window) {
 
 int Texts() {
     HWND main = MainWindow();
-    if (!main) return 1;
+    if (!main) return Failed("no main window");
     std::printf("position=%s\n", Text(::GetDlgItem(main, IDC_POSITION)).c_str());
     std::printf("live=%s\n", Text(::GetDlgItem(main, IDC_LIVE_VALUE)).c_str());
     std::printf("edit=%s\n", Text(::GetDlgItem(main, IDC_VALUE_EDIT)).c_str());
@@ -76,7 +82,7 @@ int Texts() {
 // The control's client area on the screen: left top right bottom.
 int ClientRect(int id) {
     HWND control = MainControl(id);
-    if (!control) return 1;
+    if (!control) return Failed("no such control");
     RECT rect{};
     ::GetClientRect(control, &rect);
     ::MapWindowPoints(control, nullptr, reinterpret_cast<POINT*>(&rect), 2);
@@ -86,7 +92,7 @@ int ClientRect(int id) {
 
 int Where(int id) {
     HWND control = MainControl(id);
-    if (!control) return 1;
+    if (!control) return Failed("no such control");
     RECT rect{};
     ::GetWindowRect(control, &rect);
     std::printf("%ld %ld\n", (rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
@@ -99,7 +105,7 @@ int Where(int id) {
 // pixels on either side, in the band just above the client area.
 int MenuItem(int item) {
     HWND main = MainWindow();
-    if (!main) return 1;
+    if (!main) return Failed("no main window");
     POINT origin{0, 0};
     ::ClientToScreen(main, &origin);
     NONCLIENTMETRICSA metrics{};
@@ -127,7 +133,7 @@ int MenuItem(int item) {
 // height evenly inside a 3-pixel border.
 int PopupItem(int item, int count) {
     HWND popup = ::FindWindowA("#32768", nullptr);
-    if (!popup || !::IsWindowVisible(popup) || count <= 0) return 1;
+    if (!popup || !::IsWindowVisible(popup) || count <= 0) return Failed("no popup menu open");
     RECT rect{};
     ::GetWindowRect(popup, &rect);
     const int height = rect.bottom - rect.top - 6;
@@ -152,8 +158,12 @@ int MenuOpen() {
 
 int Move(int x, int y) {
     HWND main = MainWindow();
-    if (!main) return 1;
-    return ::SetWindowPos(main, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE) ? 0 : 1;
+    if (!main) return Failed("no main window");
+    if (!::SetWindowPos(main, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE)) {
+        return Failed("the main window did not move");
+    }
+    std::printf("moved\n");
+    return 0;
 }
 
 // The box that the main window holds open, if any: a dialog window that it
@@ -187,24 +197,26 @@ bool WaitFor(Done done) {
 }
 
 // Sent, not posted: the command has been carried out when the probe ends.
-// (About and Help, which stay open, are the box verb's.) Says so, since a
-// probe that printed nothing is asked again.
+// (About and Help, which stay open, are the box verb's.)
 int Command(UINT command) {
     HWND main = MainWindow();
-    if (!main) return 1;
+    if (!main) return Failed("no main window");
     ::SendMessageA(main, WM_COMMAND, command, 0);
     std::printf("done\n");
     return 0;
 }
 
-// A timer message comes only when the thread has nothing else to do; a
-// thread seen idle after each period of the timer has had its chance to tick.
+// A thread that answers a sent message is back in its message loop, and has
+// handled what was posted to it before the previous one. The answers show
+// neither that a timer ran nor that the display's input has reached it.
 int IdlePeriods(int periods) {
     HWND main = MainWindow();
     for (int i = 0; i < periods; ++i) {
         ::Sleep(huevane::kSamplePeriodMs);
         DWORD_PTR answer = 0;
-        if (!main || !::SendMessageTimeoutA(main, WM_NULL, 0, 0, SMTO_NORMAL, 60000, &answer)) return 1;
+        if (!main || !::SendMessageTimeoutA(main, WM_NULL, 0, 0, SMTO_NORMAL, 60000, &answer)) {
+            return Failed("the main window did not answer");
+        }
     }
     std::printf("%d\n", periods);
     return 0;
@@ -212,13 +224,16 @@ int IdlePeriods(int periods) {
 
 int Box(UINT command) {
     HWND main = MainWindow();
-    if (!main) return 1;
+    if (!main) return Failed("no main window");
     OwnedBox search{main, nullptr};
     ::PostMessageA(main, WM_COMMAND, command, 0);
-    if (!WaitFor([&] { return !::EnumWindows(&FindOwnedBox, reinterpret_cast<LPARAM>(&search)); })) return 1;
+    if (!WaitFor([&] { return !::EnumWindows(&FindOwnedBox, reinterpret_cast<LPARAM>(&search)); })) {
+        return Failed("no box opened");
+    }
     RECT rect{};
     ::GetWindowRect(search.box, &rect);
     std::printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right, rect.bottom);
+    std::fflush(stdout);
     ::PostMessageA(search.box, WM_COMMAND, IDCANCEL, 0);
     return WaitFor([&] { return !::IsWindow(search.box); }) ? 0 : 1;
 }
@@ -227,17 +242,17 @@ int Box(UINT command) {
 // either, asks the system rather than its own kind.
 int Machine() {
     HWND main = MainWindow();
-    if (!main) return 1;
+    if (!main) return Failed("no main window");
     DWORD id = 0;
     ::GetWindowThreadProcessId(main, &id);
     HANDLE process = ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id);
-    if (!process) return 1;
+    if (!process) return Failed("the process cannot be asked");
     BOOL targetWow64 = FALSE;
     BOOL selfWow64 = FALSE;
     const bool known =
         ::IsWow64Process(process, &targetWow64) && ::IsWow64Process(::GetCurrentProcess(), &selfWow64);
     ::CloseHandle(process);
-    if (!known) return 1;
+    if (!known) return Failed("the process cannot be asked");
     const bool system64 = sizeof(void*) == 8 || selfWow64;
     std::printf("%s\n", system64 && !targetWow64 ? "x64" : "x86");
     return 0;

@@ -112,31 +112,26 @@ key Escape
 expect "Esc closes Help" "closed" window_open 'Help Dialog'
 
 echo "== zoom and scale"
-# The pointer on the red and green border: the share of red across the zoom
-# view tells the scale (19 of 40 pixels at 2X, 9 of 20 at 4X, 4 of 10 at
-# 8X), read where the scale checked and 4X, the one it replaces, differ.
-point 100 50
-read -r zl zt zr _ < <(probe rect "$(id IDC_ZOOM)")
-zy=$((zt + 5))
-zoom_at() { probe pixel $((zl + 1 + (zr - zl - 2) * $1 / 100)) "$zy"; }
-zoom_at_44() { zoom_at 44; }
+# The pointer on the red and green border: the zoom view is red up to the
+# pointer's pixel, which starts at another column at each scale; read where
+# the scale checked and 4X, the one it replaces, differ.
 zoom_blank() {
   local colour
-  colour=$(zoom_at_44)
+  colour=$(zoom_pixel 35)
   if [ "$colour" != 00FF00 ] && [ "$colour" != FF0000 ]; then echo blank; else echo "$colour"; fi
 }
 command_named ID_SCALE_2X
 point 100 50
-expect "2X: red at 46% of the view" "FF0000" zoom_at 46
+expect "2X: red in column 38 of the view" "FF0000" zoom_pixel 38
 command_named ID_SCALE_8X
 point 100 50
-expect "8X: green at 44% of the view" "00FF00" zoom_at_44
+expect "8X: green in column 35 of the view" "00FF00" zoom_pixel 35
 command_named ID_OPTIONS_ZOOM   # off
 point 100 50
 expect "zoom off blanks the view" "blank" zoom_blank
 command_named ID_OPTIONS_ZOOM   # on again
 point 100 50
-expect "zoom on draws it again" "00FF00" zoom_at_44
+expect "zoom on draws it again" "00FF00" zoom_pixel 35
 
 echo "== About, closed with Esc"
 menu_by_mouse 1 0 2   # Help > About

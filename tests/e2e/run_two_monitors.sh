@@ -71,8 +71,6 @@ check "the left monitor starts at x = -800" "-800 0 1824 768" "$(probe screens)"
 # and green left of the seam at x = 0, blue and white right of it.
 show_scene -800 100 1000 100 FFFFFF 000000 000000 000000 000000 000000 FF0000 00FF00 0000FF FFFFFF
 start_picker
-read -r zl zt zr _ < <(probe rect "$(id IDC_ZOOM)")
-zoom_at() { probe pixel $((zl + 1 + (zr - zl - 2) * $1 / 100)) $((zt + 5)); }
 preview() { pixel_of_control "$(id IDC_PREVIEW)"; }
 
 echo "== on the left monitor"
@@ -80,22 +78,22 @@ point -150 150
 expect "position with a negative x" "X: -150, Y: 150" field position
 expect "colour on the left monitor" "255, 0, 0" field live
 expect "preview on the left monitor" "FF0000" preview
-expect "zoom view on the left monitor" "FF0000" zoom_at 25
+expect "zoom view on the left monitor" "FF0000" zoom_pixel 21
 
 echo "== on the primary monitor"
 point 50 150
 expect "position on the primary" "X: 50, Y: 150" field position
 expect "colour on the primary" "0, 0, 255" field live
 expect "preview on the primary" "0000FF" preview
-expect "zoom view on the primary" "0000FF" zoom_at 75
+expect "zoom view on the primary" "0000FF" zoom_pixel 61
 
 echo "== across the seam"
 # At 4X the square spans x = -9 to 10: green up to the seam, blue from it.
 point 0 150
 expect "position at the seam" "X: 0, Y: 150" field position
 expect "colour at the seam" "0, 0, 255" field live
-expect "zoom view left of the seam" "00FF00" zoom_at 25
-expect "zoom view right of the seam" "0000FF" zoom_at 75
+expect "zoom view left of the seam" "00FF00" zoom_pixel 21
+expect "zoom view right of the seam" "0000FF" zoom_pixel 61
 point -1 150
 expect "position just left of the seam" "X: -1, Y: 150" field position
 expect "colour just left of the seam" "0, 255, 0" field live
@@ -104,8 +102,8 @@ echo "== at the left monitor's outer edge"
 point -800 150
 expect "position at the outer edge" "X: -800, Y: 150" field position
 expect "colour at the outer edge" "255, 255, 255" field live
-expect "zoom view beyond the edge is black" "000000" zoom_at 25
-expect "zoom view on the edge's side" "FFFFFF" zoom_at 75
+expect "zoom view beyond the edge is black" "000000" zoom_pixel 21
+expect "zoom view on the edge's side" "FFFFFF" zoom_pixel 61
 
 echo "== About and Help open wholly on the left monitor"
 # Whether the rectangle L T R B lies inside the left monitor.
@@ -121,9 +119,9 @@ on_left_monitor() {
 # there edge by edge.
 for place in "-850 300" "-500 500"; do
   read -r x y <<<"$place"
-  probe move "$x" "$y"
+  [ "$(probe_once move "$x" "$y")" = "moved" ] || give_up "the main window did not move to $x, $y"
   for name in ID_HELP_ABOUT ID_HELP_HELP; do
-    read -r -a box_rect < <(probe box "$(id "$name")")
+    read -r -a box_rect < <(probe_once box "$(id "$name")")
     check "$name with the main window at $x, $y" yes "$(on_left_monitor "${box_rect[@]}")"
   done
 done

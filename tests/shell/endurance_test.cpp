@@ -54,7 +54,7 @@ TEST_F(Endurance, TwentyThousandTicksThatDrawLeaveNoGrowth) {
                 if (!ticks) continue;
                 if (move % 1000 == 0) Command(window, scales[move / 1000 % 3]);
                 const HPEN before = dlg.CrossPen();
-                ::SendMessageA(window, WM_TIMER, 1, 0);
+                SendTick(window);
                 if (dlg.CrossPen() != before) ++drawn;
             }
             return static_cast<long long>(WorkingSet()) - static_cast<long long>(start);
@@ -66,11 +66,9 @@ TEST_F(Endurance, TwentyThousandTicksThatDrawLeaveNoGrowth) {
         // The cross-hair is still drawn, in red, at the last scale, once the
         // last drawing has reached the screen.
         HWND zoom = ::GetDlgItem(window, IDC_ZOOM);
-        RECT client{};
-        ::GetClientRect(zoom, &client);
-        const int cx = (client.right - client.left - 2) / 2;
-        EXPECT_EQ(Eventually(RGB(255, 0, 0), [&] { return ClientPixel(zoom, cx, client.bottom / 4); }),
-                  RGB(255, 0, 0));
+        EXPECT_EQ(
+            Eventually(RGB(255, 0, 0), [&] { return ClientPixel(zoom, zoom_at_96_dpi::kCrossColumn, 20); }),
+            RGB(255, 0, 0));
         EXPECT_LE(withTicks, withoutTicks + 256 * 1024)
             << "working set grew by " << withTicks << " bytes with the ticks, " << withoutTicks << " without";
     });

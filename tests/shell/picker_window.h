@@ -8,6 +8,7 @@
 #include "dialog_harness.h"
 #include "hot_key_binding.h"
 #include "picker_dlg.h"
+#include "view_options.h"
 
 namespace huevane_test {
 
@@ -56,13 +57,26 @@ inline LRESULT HotKey(HWND window, WPARAM id = huevane::HOTKEY_ID) {
     return ::SendMessageA(window, WM_HOTKEY, id, 0);
 }
 
-// One tick with the pointer where it is now, given rather than waited for;
-// then the messages it left, so that Wine's copy of what it drew reaches the
-// screen.
+// One tick with the pointer where it is now, given rather than waited for.
+inline void SendTick(HWND window) { ::SendMessageA(window, WM_TIMER, huevane::kSampleTimerId, 0); }
+
+// A tick, then the messages it left, so that Wine's copy of what it drew
+// reaches the screen.
 inline void Tick(HWND window) {
-    ::SendMessageA(window, WM_TIMER, 1, 0);
+    SendTick(window);
     PumpMessages(1);
 }
+
+// The zoom view as the template makes it at 96 DPI: a client area of 82 by
+// 81 pixels, the picture in columns 1 to 80 of every row, the cross-hair in
+// column 40 and row 40.
+namespace zoom_at_96_dpi {
+inline constexpr SIZE kClient{82, 81};
+inline constexpr int kFirstColumn = 1;
+inline constexpr int kLastColumn = 80;
+inline constexpr int kCrossColumn = 40;
+inline constexpr int kCrossRow = 40;
+}  // namespace zoom_at_96_dpi
 
 // How long a wait for what must happen may take on a busy machine.
 inline constexpr DWORD kLongerThanAnyDelay = 10000;

@@ -20,19 +20,6 @@ COLORREF ShownPixel(HWND control, int x, int y, COLORREF expected) {
     return Eventually(expected, [&] { return ClientPixel(control, x, y); });
 }
 
-// Where the zoom view draws, from its client area: the picture one pixel in
-// from the left and the right edge and of the whole height; the cross-hair's
-// vertical line at half the picture's width (counted from the client's left
-// edge), its horizontal line at half the height.
-struct ZoomView {
-    int left, width, height, lineX, lineY;
-};
-
-ZoomView ZoomViewOf(HWND zoom) {
-    const RECT client = ClientRect(zoom);
-    return {1, client.right - 2, client.bottom, (client.right - 2) / 2, client.bottom / 2};
-}
-
 using Sampling = PickerWindow;
 
 double NowMs() {
@@ -51,7 +38,7 @@ std::vector<double>* tickTimes = nullptr;
 LRESULT CALLBACK RecordTick(int code, WPARAM removed, LPARAM message) {
     const MSG* taken = reinterpret_cast<const MSG*>(message);
     if (code == HC_ACTION && removed == PM_REMOVE && taken->message == WM_TIMER &&
-        taken->hwnd == tickWindow && taken->wParam == 1) {
+        taken->hwnd == tickWindow && taken->wParam == huevane::kSampleTimerId) {
         tickTimes->push_back(NowMs());
     }
     return ::CallNextHookEx(nullptr, code, removed, message);
@@ -83,37 +70,36 @@ TEST_F(Sampling, FollowsThePointerInTextsAndPreview) {
     });
 }
 
-// The zoom view at each scale: the left colour up to the pointer's column,
-// the right colour from it on, and the red cross-hair where the geometry
-// puts it.
+// The zoom view at each scale: the left colour up to the pointer's pixel,
+// the right colour from it on, and the red cross-hair.
 TEST_F(Sampling, MagnifiesTheSquareRoundThePointerWithTheCrossHair) {
+    using namespace zoom_at_96_dpi;
     Scene scene({0, 0, 200, 200}, 100, kLeft, kRight);
     Run([](HWND window, CPickerDlg&) {
         HWND zoom = ::GetDlgItem(window, IDC_ZOOM);
-        const ZoomView view = ZoomViewOf(zoom);
-        // Each preset: the pointer's pixel at `offset` in a square of `size`.
+        const RECT client = ClientRect(zoom);
+        ASSERT_EQ(client.right, kClient.cx);
+        ASSERT_EQ(client.bottom, kClient.cy);
+        // Each preset: the first column of the pointer's pixel, 19 pixels of
+        // 2 columns in at 2X, 9 of 4 at 4X, 4 of 8 at 8X.
         const struct {
             UINT command;
-            int offset;
-            int size;
-        } presets[] = {{ID_SCALE_2X, 19, 40}, {ID_SCALE_4X, 9, 20}, {ID_SCALE_8X, 4, 10}};
-        for (const auto& [command, offset, size] : presets) {
+            int pointerColumn;
+        } presets[] = {{ID_SCALE_2X, 39}, {ID_SCALE_4X, 37}, {ID_SCALE_8X, 33}};
+        for (const auto& [command, pointerColumn] : presets) {
             Command(window, command);
             ::SetCursorPos(100, 100);
             Tick(window);
-            SCOPED_TRACE(::testing::Message() << "zoom source size " << size);
-            // The pointer's column starts offset/size of the way across.
-            const int boundary = view.left + view.width * offset / size;
-            const int row = view.lineY == 1 || view.lineY == 3 ? 2 : 1;
-            for (int x = view.left; x < view.left + view.width; ++x) {
-                if (x == view.lineX || std::abs(x - boundary) <= 1) continue;
-                EXPECT_EQ(ClientPixel(zoom, x, row), x < boundary ? kLeft : kRight) << "column " << x;
+            SCOPED_TRACE(::testing::Message() << "pointer's pixel from column " << pointerColumn);
+            for (int x = kFirstColumn; x <= kLastColumn; ++x) {
+                if (x == kCrossColumn) continue;
+                EXPECT_EQ(ClientPixel(zoom, x, 2), x < pointerColumn ? kLeft : kRight) << "column " << x;
             }
-            for (int y = 0; y < view.height; ++y) {
-                EXPECT_EQ(ClientPixel(zoom, view.lineX, y), kRed) << "cross-hair row " << y;
+            for (int y = 0; y < kClient.cy; ++y) {
+                EXPECT_EQ(ClientPixel(zoom, kCrossColumn, y), kRed) << "cross-hair row " << y;
             }
-            for (int x = view.left; x < view.left + view.width; ++x) {
-                EXPECT_EQ(ClientPixel(zoom, x, view.lineY), kRed) << "cross-hair column " << x;
+            for (int x = kFirstColumn; x <= kLastColumn; ++x) {
+                EXPECT_EQ(ClientPixel(zoom, x, kCrossRow), kRed) << "cross-hair column " << x;
             }
         }
     });
@@ -121,14 +107,14 @@ TEST_F(Sampling, MagnifiesTheSquareRoundThePointerWithTheCrossHair) {
 
 // With the pointer at each corner and edge of the screens, the view shows
 // every pixel of the square that is on them, split at the pointer's column
-// as the scene is, black for the rest, and the cross-hair in red.
+// as the scene is, and black for the rest.
 TEST_F(Sampling, AtEveryEdgeTheViewShowsTheScreenUpToTheEdgeAndBlackBeyond) {
     const RECT screens{::GetSystemMetrics(SM_XVIRTUALSCREEN), ::GetSystemMetrics(SM_YVIRTUALSCREEN),
                        ::GetSystemMetrics(SM_XVIRTUALSCREEN) + ::GetSystemMetrics(SM_CXVIRTUALSCREEN),
                        ::GetSystemMetrics(SM_YVIRTUALSCREEN) + ::GetSystemMetrics(SM_CYVIRTUALSCREEN)};
     Run([&](HWND window, CPickerDlg& dlg) {
         HWND zoom = ::GetDlgItem(window, IDC_ZOOM);
-        const ZoomView view = ZoomViewOf(zoom);
+        const RECT view = ClientRect(zoom);
         const LONG xs[] = {screens.left, (screens.left + screens.right) / 2, screens.right - 1};
         const LONG ys[] = {screens.top, (screens.top + screens.bottom) / 2, screens.bottom - 1};
         for (LONG x : xs) {
@@ -149,10 +135,12 @@ TEST_F(Sampling, AtEveryEdgeTheViewShowsTheScreenUpToTheEdgeAndBlackBeyond) {
                 std::string first;
                 for (int i = 0; i < size; ++i) {
                     for (int j = 0; j < size; ++j) {
-                        // The middle of the block that the source pixel (i, j) becomes.
-                        const int viewX = view.left + (2 * i + 1) * view.width / (2 * size);
-                        const int viewY = (2 * j + 1) * view.height / (2 * size);
-                        if (viewX == view.lineX || viewY == view.lineY) continue;
+                        // Near the middle of the block that the source pixel
+                        // (i, j) becomes, at any scale: off the picture's
+                        // one-pixel margins, and off the cross-hair, which
+                        // lies between two blocks.
+                        const int viewX = (2 * i + 1) * view.right / (2 * size);
+                        const int viewY = (2 * j + 1) * view.bottom / (2 * size);
                         const POINT source{corner.x + i, corner.y + j};
                         const COLORREF expected = !::PtInRect(&screens, source) ? RGB(0, 0, 0)
                                                   : source.x < x                ? kLeft
@@ -167,9 +155,6 @@ TEST_F(Sampling, AtEveryEdgeTheViewShowsTheScreenUpToTheEdgeAndBlackBeyond) {
                     }
                 }
                 EXPECT_EQ(wrong, 0) << "first: screen pixel " << first;
-                for (int row = 0; row < view.height; row += 7) {
-                    EXPECT_EQ(ClientPixel(zoom, view.lineX, row), kRed) << "cross-hair row " << row;
-                }
             }
         }
     });
@@ -197,11 +182,11 @@ TEST_F(Sampling, EachTickThatDrawsReplacesThePenAndDeletesTheLastOne) {
     Run([](HWND window, CPickerDlg& dlg) {
         Command(window, ID_TIMER_STOP);
         ::SetCursorPos(300, 300);
-        ::SendMessageA(window, WM_TIMER, 1, 0);
+        SendTick(window);
         const HPEN first = dlg.CrossPen();
         ASSERT_EQ(::GetObjectType(first), static_cast<DWORD>(OBJ_PEN));
         ::SetCursorPos(301, 300);
-        ::SendMessageA(window, WM_TIMER, 1, 0);
+        SendTick(window);
         EXPECT_EQ(::GetObjectType(first), 0u) << "the previous pen is deleted";
         EXPECT_EQ(::GetObjectType(dlg.CrossPen()), static_cast<DWORD>(OBJ_PEN));
     });

@@ -93,7 +93,7 @@ TEST_F(ScreenBounds, AreAskedForAgainWhenTheDisplayChangesAndOnlyThen) {
         // Ticks until the view shows the scene (the window's first showing,
         // when X has mapped it, blanks what was drawn before).
         EXPECT_TRUE(PumpUntil([&] {
-            ::SendMessageA(window, WM_TIMER, 1, 0);
+            SendTick(window);
             return ZoomPixelRightOfThePointer(window) == kRight;
         })) << "the view never showed the screen right of the pointer";
         EXPECT_EQ(dlg.ScreenBounds(), atStart) << "a tick asked for the bounds";
@@ -101,7 +101,7 @@ TEST_F(ScreenBounds, AreAskedForAgainWhenTheDisplayChangesAndOnlyThen) {
         ::SendMessageA(window, WM_DISPLAYCHANGE, 24, MAKELPARAM(200, 1024));
         EXPECT_EQ(dlg.ScreenBounds(), (huevane::Rect{0, 0, 200, 1024}));
         ::SetCursorPos(199, 151);
-        ::SendMessageA(window, WM_TIMER, 1, 0);
+        SendTick(window);
         EXPECT_EQ(Eventually(RGB(0, 0, 0), [&] { return ZoomPixelRightOfThePointer(window); }), RGB(0, 0, 0))
             << "the next tick read beyond the new bounds";
         EXPECT_EQ(dlg.State().m_crCurrent, kRight) << "the pointer's own pixel is still on the screens";
