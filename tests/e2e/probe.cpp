@@ -36,8 +36,13 @@
 
 #include "resource.h"
 #include "view_options.h"
+#include "window_reads.h"
 
 namespace {
+
+using huevane_test::kPatienceMs;
+using huevane_test::ScreenPixel;
+using huevane_test::WindowText;
 
 // What a verb prints when it cannot do its work; its exit status is 1.
 int Failed(const char* why) {
@@ -59,18 +64,12 @@ HWND MainControl(int id) {
     return main ? ::GetDlgItem(main, id) : nullptr;
 }
 
-std::string Text(HWND window) {
-    char text[512] = {};
-    ::SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-    return text;
-}
-
 int Texts() {
     HWND main = MainWindow();
     if (!main) return Failed("no main window");
-    std::printf("position=%s\n", Text(::GetDlgItem(main, IDC_POSITION)).c_str());
-    std::printf("live=%s\n", Text(::GetDlgItem(main, IDC_LIVE_VALUE)).c_str());
-    std::printf("edit=%s\n", Text(::GetDlgItem(main, IDC_VALUE_EDIT)).c_str());
+    std::printf("position=%s\n", WindowText(::GetDlgItem(main, IDC_POSITION)).c_str());
+    std::printf("live=%s\n", WindowText(::GetDlgItem(main, IDC_LIVE_VALUE)).c_str());
+    std::printf("edit=%s\n", WindowText(::GetDlgItem(main, IDC_VALUE_EDIT)).c_str());
     std::printf("enabled=");
     for (int id : {IDC_SLOT1, IDC_SLOT2, IDC_SLOT3, IDC_SLOT4, IDC_SLOT5, IDC_COPY}) {
         std::printf("%d", ::IsWindowEnabled(::GetDlgItem(main, id)) ? 1 : 0);
@@ -185,11 +184,11 @@ BOOL CALLBACK FindOwnedBox(HWND window, LPARAM found) {
     return FALSE;
 }
 
-// Waits for `done` up to a minute, which a slow machine may need to open or
-// close a window.
+// Waits for `done` as long as a busy machine may need to open or close a
+// window.
 template <typename Done>
 bool WaitFor(Done done) {
-    for (int i = 0; i < 1200; ++i) {
+    for (DWORD waited = 0; waited < kPatienceMs; waited += 50) {
         if (done()) return true;
         ::Sleep(50);
     }
@@ -214,7 +213,7 @@ int IdlePeriods(int periods) {
     for (int i = 0; i < periods; ++i) {
         ::Sleep(huevane::kSamplePeriodMs);
         DWORD_PTR answer = 0;
-        if (!main || !::SendMessageTimeoutA(main, WM_NULL, 0, 0, SMTO_NORMAL, 60000, &answer)) {
+        if (!main || !::SendMessageTimeoutA(main, WM_NULL, 0, 0, SMTO_NORMAL, kPatienceMs, &answer)) {
             return Failed("the main window did not answer");
         }
     }
@@ -259,9 +258,7 @@ int Machine() {
 }
 
 int Pixel(int x, int y) {
-    HDC screen = ::GetDC(nullptr);
-    const COLORREF colour = ::GetPixel(screen, x, y);
-    ::ReleaseDC(nullptr, screen);
+    const COLORREF colour = ScreenPixel(x, y);
     std::printf("%02X%02X%02X\n", GetRValue(colour), GetGValue(colour), GetBValue(colour));
     return 0;
 }
@@ -276,7 +273,8 @@ int Screens() {
 bool IsMainWindow(HWND window) {
     char className[16] = {};
     ::GetClassNameA(window, className, sizeof className);
-    return std::string(className) == "#32770" && Text(window) == "Huevane" && !::GetWindow(window, GW_OWNER);
+    return std::string(className) == "#32770" && WindowText(window) == "Huevane" &&
+           !::GetWindow(window, GW_OWNER);
 }
 
 BOOL CALLBACK CountMain(HWND window, LPARAM count) {
@@ -307,7 +305,7 @@ BOOL CALLBACK PrintEnabled(HWND window, LPARAM) {
 BOOL CALLBACK PrintNotice(HWND window, LPARAM) {
     OwnedBox search{window, nullptr};
     if (IsMainWindow(window) && !::EnumWindows(&FindOwnedBox, reinterpret_cast<LPARAM>(&search))) {
-        std::printf("%s\n", Text(::GetDlgItem(search.box, 0xFFFF)).c_str());
+        std::printf("%s\n", WindowText(::GetDlgItem(search.box, 0xFFFF)).c_str());
     }
     return TRUE;
 }

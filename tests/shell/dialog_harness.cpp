@@ -14,8 +14,6 @@ struct Pending {
 Pending pending;
 
 std::string* closeSeen = nullptr;
-WPARAM closeCommand = IDCANCEL;
-DWORD closeAfterMs = 0;
 std::function<void(HWND)> insideNext;
 
 void CALLBACK RunBody(HWND, UINT, UINT_PTR timer, DWORD) {
@@ -43,8 +41,7 @@ void CALLBACK CloseDialog(HWND, UINT, UINT_PTR timer, DWORD) {
     ::KillTimer(nullptr, timer);
     if (closeSeen) *closeSeen = WindowText(found);
     if (insideNext) std::exchange(insideNext, nullptr)(found);
-    PumpMessages(closeAfterMs);
-    ::SendMessageA(found, WM_COMMAND, closeCommand, 0);
+    ::SendMessageA(found, WM_COMMAND, IDCANCEL, 0);
 }
 
 }  // namespace
@@ -76,22 +73,14 @@ bool PumpUntil(const std::function<bool()>& done, DWORD ms) {
     }
 }
 
-void CloseNextDialog(std::string* seen, WPARAM command, DWORD openMs) {
+void CloseNextDialog(std::string* seen) {
     closeSeen = seen;
-    closeCommand = command;
-    closeAfterMs = openMs;
     ::SetTimer(nullptr, 0, 10, &CloseDialog);
 }
 
 void InNextDialog(const std::function<void(HWND)>& inside) {
     insideNext = inside;
     CloseNextDialog(nullptr);
-}
-
-std::string WindowText(HWND window) {
-    char text[1024] = {};
-    ::SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-    return text;
 }
 
 bool IsChecked(HWND dialog, UINT command) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform.h"
+#include "window_reads.h"
 
 namespace huevane_test {
 
@@ -21,27 +22,26 @@ void PumpMessages(DWORD ms = 0);
 // Handles messages until `done` holds, for up to `ms` milliseconds: for what
 // the platform does in its own time (a window mapped, a drawing flushed to
 // the screen), which a busy machine can delay. Returns whether it held.
-bool PumpUntil(const std::function<bool()>& done, DWORD ms = 10000);
+bool PumpUntil(const std::function<bool()>& done, DWORD ms = kPatienceMs);
 
 // What `read` gives once it gives `expected`, or when `ms` have passed:
 // for what reaches the screen in the platform's own time.
 template <typename T, typename Read>
-T Eventually(const T& expected, Read read, DWORD ms = 5000) {
+T Eventually(const T& expected, Read read, DWORD ms = kPatienceMs) {
     T seen = read();
     if (seen == expected) return seen;
     PumpUntil([&] { return (seen = read()) == expected; }, ms);
     return seen;
 }
 
-// The next modal dialog that opens on this thread is closed with `command`
-// once it has been open for `openMs`; `seen` then holds its caption.
-void CloseNextDialog(std::string* seen, WPARAM command = IDCANCEL, DWORD openMs = 0);
+// The next modal dialog that opens on this thread is closed with IDCANCEL
+// once it is open; `seen` then holds its caption.
+void CloseNextDialog(std::string* seen);
 
 // Runs `inside` in the next modal dialog that opens on this thread, once it
 // is open, then closes it with IDCANCEL.
 void InNextDialog(const std::function<void(HWND)>& inside);
 
-std::string WindowText(HWND window);
 bool IsChecked(HWND dialog, UINT command);
 void Click(HWND dialog, int id);
 void Command(HWND dialog, UINT id, UINT code = 0);

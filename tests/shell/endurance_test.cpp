@@ -39,7 +39,7 @@ using Endurance = PickerWindow;
 // itself grows a little as the pointer moves, so the growth is measured
 // against the same moves without the ticks.
 TEST_F(Endurance, TwentyThousandTicksThatDrawLeaveNoGrowth) {
-    Scene scene({0, 0, 200, 200}, 100, RGB(10, 200, 30), RGB(40, 50, 220));
+    Scene scene({0, 0, 200, 200}, 100, kSceneLeft, kSceneRight);
     Run([](HWND window, CPickerDlg& dlg) {
         Command(window, ID_TIMER_STOP);
         const UINT scales[] = {ID_SCALE_2X, ID_SCALE_4X, ID_SCALE_8X};

@@ -72,7 +72,7 @@ TEST_F(PickerCommands, HotKeyMessageCapturesAndEnablesTheButtonsInOrder) {
 }
 
 TEST_F(PickerCommands, SlotButtonsWriteTheTextThatCopyPutsOnTheClipboard) {
-    Scene scene({0, 0, 200, 200}, 100, RGB(40, 50, 220), RGB(40, 50, 220));
+    Scene scene({0, 0, 200, 200}, 100, kSceneRight, kSceneRight);
     Run([](HWND window, CPickerDlg&) {
         Command(window, ID_TIMER_STOP);  // the colour is the one tick's below
         ::SetCursorPos(50, 50);

@@ -14,7 +14,7 @@ bool IsTopmost(HWND window) { return (::GetWindowLongA(window, GWL_EXSTYLE) & WS
 bool TimerWritesPosition(HWND window) {
     HWND position = ::GetDlgItem(window, IDC_POSITION);
     ::SetWindowTextA(position, "untouched");
-    return PumpUntil([&] { return WindowText(position) != "untouched"; }, kLongerThanAnyDelay);
+    return PumpUntil([&] { return WindowText(position) != "untouched"; }, kPatienceMs);
 }
 
 namespace {
@@ -27,7 +27,7 @@ void CALLBACK CountPeriod(HWND, UINT, UINT_PTR, DWORD) { ++periodsPassed; }
 void LetSamplingPeriodsPass(int periods) {
     periodsPassed = 0;
     const UINT_PTR witness = ::SetTimer(nullptr, 0, huevane::kSamplePeriodMs, &CountPeriod);
-    const bool passed = PumpUntil([&] { return periodsPassed >= periods; }, 10 * kLongerThanAnyDelay);
+    const bool passed = PumpUntil([&] { return periodsPassed >= periods; }, kPatienceMs);
     ::KillTimer(nullptr, witness);
     EXPECT_TRUE(passed) << "a timer of this thread stopped firing";
 }

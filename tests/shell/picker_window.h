@@ -78,9 +78,6 @@ inline constexpr int kCrossColumn = 40;
 inline constexpr int kCrossRow = 40;
 }  // namespace zoom_at_96_dpi
 
-// How long a wait for what must happen may take on a busy machine.
-inline constexpr DWORD kLongerThanAnyDelay = 10000;
-
 // Whether the sampling timer rewrites the position text, waited for as long
 // as a busy machine may delay it.
 bool TimerWritesPosition(HWND window);

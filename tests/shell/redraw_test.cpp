@@ -11,7 +11,6 @@
 namespace huevane_test {
 namespace {
 
-constexpr COLORREF kScene = RGB(10, 200, 30);
 constexpr COLORREF kPainted = RGB(1, 2, 3);
 
 POINT MiddleOf(HWND control) {
@@ -54,7 +53,7 @@ protected:
     // The main window over a still scene, the timer stopped, both views
     // drawn and then left as they are by a tick that had nothing to do.
     void RunStill(const std::function<void(HWND, CPickerDlg&)>& body) {
-        Scene scene({0, 0, 300, 300}, 150, kScene, kScene);
+        Scene scene({0, 0, 300, 300}, 150, kSceneLeft, kSceneLeft);
         Run([&](HWND window, CPickerDlg& dlg) {
             Command(window, ID_TIMER_STOP);
             ::SetCursorPos(100, 100);
@@ -62,7 +61,7 @@ protected:
             // and the views drawn at the tick after that.
             ASSERT_TRUE(PumpUntil([&] {
                 Tick(window);
-                return BothViewsShow(window, kScene);
+                return BothViewsShow(window, kSceneLeft);
             })) << "the views never showed the scene";
             Tick(window);
             body(window, dlg);
@@ -83,7 +82,7 @@ TEST_F(Redraw, AStillSceneCostsNoDrawing) {
         // same, so the preview still shows it.
         ::SetCursorPos(101, 100);
         Tick(window);
-        EXPECT_EQ(Shown(window, IDC_ZOOM), kScene);
+        EXPECT_EQ(Shown(window, IDC_ZOOM), kSceneLeft);
         EXPECT_NE(dlg.CrossPen(), pen);
         EXPECT_EQ(Shown(window, IDC_PREVIEW), kPainted);
     });
@@ -122,10 +121,10 @@ TEST_F(Redraw, ARepaintIsFollowedByADrawingWithinOneTick) {
         SCOPED_TRACE(repaint.name);
         RunStill([&](HWND window, CPickerDlg&) {
             repaint.act(window);
-            EXPECT_TRUE(PumpUntil([&] { return NeitherViewShows(window, kScene); }))
+            EXPECT_TRUE(PumpUntil([&] { return NeitherViewShows(window, kSceneLeft); }))
                 << "the repaint left a view";
             Tick(window);
-            EXPECT_TRUE(PumpUntil([&] { return BothViewsShow(window, kScene); }))
+            EXPECT_TRUE(PumpUntil([&] { return BothViewsShow(window, kSceneLeft); }))
                 << "a view was not drawn again";
         });
     }

@@ -10,8 +10,6 @@
 namespace huevane_test {
 namespace {
 
-constexpr COLORREF kLeft = RGB(10, 200, 30);
-constexpr COLORREF kRight = RGB(40, 50, 220);
 constexpr COLORREF kRed = RGB(255, 0, 0);
 
 // A pixel of a control once it shows `expected`, or when a busy machine's
@@ -45,16 +43,16 @@ LRESULT CALLBACK RecordTick(int code, WPARAM removed, LPARAM message) {
 }
 
 TEST_F(Sampling, FollowsThePointerInTextsAndPreview) {
-    Scene scene({0, 0, 200, 200}, 100, kLeft, kRight);
+    Scene scene({0, 0, 200, 200}, 100, kSceneLeft, kSceneRight);
     Run([](HWND window, CPickerDlg& dlg) {
         ::SetCursorPos(120, 50);
         Tick(window);
         EXPECT_EQ(WindowText(::GetDlgItem(window, IDC_POSITION)), "X: 120, Y: 50");
-        EXPECT_EQ(dlg.State().m_crCurrent, kRight);
+        EXPECT_EQ(dlg.State().m_crCurrent, kSceneRight);
         HWND preview = ::GetDlgItem(window, IDC_PREVIEW);
         const RECT client = ClientRect(preview);
-        EXPECT_EQ(ShownPixel(preview, client.right / 2, client.bottom / 2, kRight), kRight);
-        EXPECT_EQ(ShownPixel(preview, 0, 0, kRight), kRight);
+        EXPECT_EQ(ShownPixel(preview, client.right / 2, client.bottom / 2, kSceneRight), kSceneRight);
+        EXPECT_EQ(ShownPixel(preview, 0, 0, kSceneRight), kSceneRight);
 
         // The formats themselves are the core's, tested case by case there.
         EXPECT_EQ(WindowText(::GetDlgItem(window, IDC_LIVE_VALUE)), "40, 50, 220");
@@ -66,7 +64,7 @@ TEST_F(Sampling, FollowsThePointerInTextsAndPreview) {
         ::SetCursorPos(30, 40);
         Tick(window);
         EXPECT_EQ(WindowText(::GetDlgItem(window, IDC_POSITION)), "X: 30, Y: 40");
-        EXPECT_EQ(dlg.State().m_crCurrent, kLeft);
+        EXPECT_EQ(dlg.State().m_crCurrent, kSceneLeft);
     });
 }
 
@@ -74,7 +72,7 @@ TEST_F(Sampling, FollowsThePointerInTextsAndPreview) {
 // the right colour from it on, and the red cross-hair.
 TEST_F(Sampling, MagnifiesTheSquareRoundThePointerWithTheCrossHair) {
     using namespace zoom_at_96_dpi;
-    Scene scene({0, 0, 200, 200}, 100, kLeft, kRight);
+    Scene scene({0, 0, 200, 200}, 100, kSceneLeft, kSceneRight);
     Run([](HWND window, CPickerDlg&) {
         HWND zoom = ::GetDlgItem(window, IDC_ZOOM);
         const RECT client = ClientRect(zoom);
@@ -93,7 +91,8 @@ TEST_F(Sampling, MagnifiesTheSquareRoundThePointerWithTheCrossHair) {
             SCOPED_TRACE(::testing::Message() << "pointer's pixel from column " << pointerColumn);
             for (int x = kFirstColumn; x <= kLastColumn; ++x) {
                 if (x == kCrossColumn) continue;
-                EXPECT_EQ(ClientPixel(zoom, x, 2), x < pointerColumn ? kLeft : kRight) << "column " << x;
+                EXPECT_EQ(ClientPixel(zoom, x, 2), x < pointerColumn ? kSceneLeft : kSceneRight)
+                    << "column " << x;
             }
             for (int y = 0; y < kClient.cy; ++y) {
                 EXPECT_EQ(ClientPixel(zoom, kCrossColumn, y), kRed) << "cross-hair row " << y;
@@ -109,9 +108,7 @@ TEST_F(Sampling, MagnifiesTheSquareRoundThePointerWithTheCrossHair) {
 // every pixel of the square that is on them, split at the pointer's column
 // as the scene is, and black for the rest.
 TEST_F(Sampling, AtEveryEdgeTheViewShowsTheScreenUpToTheEdgeAndBlackBeyond) {
-    const RECT screens{::GetSystemMetrics(SM_XVIRTUALSCREEN), ::GetSystemMetrics(SM_YVIRTUALSCREEN),
-                       ::GetSystemMetrics(SM_XVIRTUALSCREEN) + ::GetSystemMetrics(SM_CXVIRTUALSCREEN),
-                       ::GetSystemMetrics(SM_YVIRTUALSCREEN) + ::GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+    const RECT screens = VirtualScreen();
     Run([&](HWND window, CPickerDlg& dlg) {
         HWND zoom = ::GetDlgItem(window, IDC_ZOOM);
         const RECT view = ClientRect(zoom);
@@ -121,12 +118,12 @@ TEST_F(Sampling, AtEveryEdgeTheViewShowsTheScreenUpToTheEdgeAndBlackBeyond) {
             for (LONG y : ys) {
                 if (x == xs[1] && y == ys[1]) continue;  // the middle is no edge
                 SCOPED_TRACE(::testing::Message() << "pointer at " << x << ", " << y);
-                Scene scene({x - 30, y - 30, x + 30, y + 30}, x, kLeft, kRight);
+                Scene scene({x - 30, y - 30, x + 30, y + 30}, x, kSceneLeft, kSceneRight);
                 ::SetCursorPos(x, y);
                 Tick(window);
                 EXPECT_EQ(WindowText(::GetDlgItem(window, IDC_POSITION)),
                           "X: " + std::to_string(x) + ", Y: " + std::to_string(y));
-                EXPECT_EQ(dlg.State().m_crCurrent, kRight);
+                EXPECT_EQ(dlg.State().m_crCurrent, kSceneRight);
 
                 // The 4X preset at start: the pointer's pixel at 9 in a square of 20.
                 constexpr int size = 20;
@@ -143,8 +140,8 @@ TEST_F(Sampling, AtEveryEdgeTheViewShowsTheScreenUpToTheEdgeAndBlackBeyond) {
                         const int viewY = (2 * j + 1) * view.bottom / (2 * size);
                         const POINT source{corner.x + i, corner.y + j};
                         const COLORREF expected = !::PtInRect(&screens, source) ? RGB(0, 0, 0)
-                                                  : source.x < x                ? kLeft
-                                                                                : kRight;
+                                                  : source.x < x                ? kSceneLeft
+                                                                                : kSceneRight;
                         const COLORREF shown = ClientPixel(zoom, viewX, viewY);
                         if (shown != expected && wrong++ == 0) {
                             first = ::testing::PrintToString(source.x) + ", " +
@@ -161,7 +158,7 @@ TEST_F(Sampling, AtEveryEdgeTheViewShowsTheScreenUpToTheEdgeAndBlackBeyond) {
 }
 
 TEST_F(Sampling, ZoomOffLeavesTheViewAloneAndMakesNoPen) {
-    Scene scene({0, 0, 200, 200}, 100, kLeft, kRight);
+    Scene scene({0, 0, 200, 200}, 100, kSceneLeft, kSceneRight);
     Run([](HWND window, CPickerDlg& dlg) {
         ::SetCursorPos(50, 50);
         Tick(window);
@@ -172,7 +169,7 @@ TEST_F(Sampling, ZoomOffLeavesTheViewAloneAndMakesNoPen) {
         EXPECT_EQ(dlg.CrossPen(), pen) << "no pen is made while zoom is off";
         HWND zoom = ::GetDlgItem(window, IDC_ZOOM);
         const RECT client = ClientRect(zoom);
-        EXPECT_NE(ClientPixel(zoom, client.right / 2, client.bottom / 2), kLeft);
+        EXPECT_NE(ClientPixel(zoom, client.right / 2, client.bottom / 2), kSceneLeft);
         EXPECT_NE(ClientPixel(zoom, client.right / 2, client.bottom / 2), kRed);
     });
 }
@@ -193,7 +190,7 @@ TEST_F(Sampling, EachTickThatDrawsReplacesThePenAndDeletesTheLastOne) {
 }
 
 TEST_F(Sampling, SwatchesShowTheHistoryAfterEachCapture) {
-    Scene scene({0, 0, 200, 200}, 100, kLeft, kRight);
+    Scene scene({0, 0, 200, 200}, 100, kSceneLeft, kSceneRight);
     Run([](HWND window, CPickerDlg&) {
         const int swatches[] = {IDC_SWATCH1, IDC_SWATCH2, IDC_SWATCH3, IDC_SWATCH4, IDC_SWATCH5};
         // Swatch k's colour, once it shows `expected` or the patience runs out.
@@ -206,19 +203,19 @@ TEST_F(Sampling, SwatchesShowTheHistoryAfterEachCapture) {
         ::SetCursorPos(50, 50);
         Tick(window);
         HotKey(window);
-        EXPECT_EQ(swatch(0, kLeft), kLeft);
+        EXPECT_EQ(swatch(0, kSceneLeft), kSceneLeft);
         for (int k = 1; k < 5; ++k) EXPECT_EQ(swatch(k, start), start) << "swatch " << k + 1;
 
         ::SetCursorPos(150, 50);
         Tick(window);
         HotKey(window);
-        EXPECT_EQ(swatch(0, kRight), kRight);
-        EXPECT_EQ(swatch(1, kLeft), kLeft);
+        EXPECT_EQ(swatch(0, kSceneRight), kSceneRight);
+        EXPECT_EQ(swatch(1, kSceneLeft), kSceneLeft);
         EXPECT_EQ(swatch(2, start), start);
 
         for (int i = 0; i < 4; ++i) HotKey(window);
         for (int k = 0; k < 5; ++k)
-            EXPECT_EQ(swatch(k, kRight), kRight) << "swatch " << k + 1 << " after six";
+            EXPECT_EQ(swatch(k, kSceneRight), kSceneRight) << "swatch " << k + 1 << " after six";
     });
 }
 
@@ -235,7 +232,7 @@ TEST_F(Sampling, TheKthTickComesNoSoonerThanKPeriodsAfterTheStart) {
         ASSERT_NE(hook, nullptr);
         const double armed = NowMs();
         Command(window, ID_TIMER_START);
-        PumpUntil([&] { return ticks.size() >= 20; }, kLongerThanAnyDelay);
+        PumpUntil([&] { return ticks.size() >= 20; }, kPatienceMs);
         ::UnhookWindowsHookEx(hook);
         ASSERT_GE(ticks.size(), 20u) << "the timer stopped ticking";
         for (std::size_t k = 0; k < 20; ++k) {
@@ -270,7 +267,7 @@ BOOL WINAPI CountPointerRead(LPPOINT point) {
 // colour under the pointer; restored, it samples again at once. (That a
 // stopped picker stays stopped through both is the rules' model test's.)
 TEST_F(Sampling, MinimisedItReadsNothingButACaptureTakesTheColourUnderThePointer) {
-    Scene scene({0, 0, 200, 200}, 100, kLeft, kRight);
+    Scene scene({0, 0, 200, 200}, 100, kSceneLeft, kSceneRight);
     const ImportReplacement reads("user32.dll", "GetCursorPos",
                                   reinterpret_cast<const void*>(&CountPointerRead));
     pointerReading = &reads;
@@ -291,7 +288,7 @@ TEST_F(Sampling, MinimisedItReadsNothingButACaptureTakesTheColourUnderThePointer
         ::SetCursorPos(150, 50);
         HotKey(window);
         EXPECT_EQ(pointerReads, 1);
-        EXPECT_EQ(dlg.State().m_crHistory1, kRight);
+        EXPECT_EQ(dlg.State().m_crHistory1, kSceneRight);
 
         // A timer armed after the restore fires after the sampling timer.
         show(SC_RESTORE);

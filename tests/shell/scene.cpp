@@ -25,9 +25,7 @@ HWND SolidWindow(int x, int y, int width, int height, COLORREF colour) {
 // Whether the screen shows `colour` in the part of `part` that lies on the
 // screens (a scene at an edge reaches beyond them).
 bool ScreenShows(RECT part, COLORREF colour) {
-    const RECT screens{::GetSystemMetrics(SM_XVIRTUALSCREEN), ::GetSystemMetrics(SM_YVIRTUALSCREEN),
-                       ::GetSystemMetrics(SM_XVIRTUALSCREEN) + ::GetSystemMetrics(SM_CXVIRTUALSCREEN),
-                       ::GetSystemMetrics(SM_YVIRTUALSCREEN) + ::GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+    const RECT screens = VirtualScreen();
     RECT shown{};
     if (!::IntersectRect(&shown, &part, &screens)) return true;
     return ScreenPixel((shown.left + shown.right) / 2, (shown.top + shown.bottom) / 2) == colour;
@@ -50,11 +48,11 @@ Scene::~Scene() {
     PumpMessages(20);
 }
 
-COLORREF ScreenPixel(int x, int y) {
-    HDC screen = ::GetDC(nullptr);
-    const COLORREF colour = ::GetPixel(screen, x, y);
-    ::ReleaseDC(nullptr, screen);
-    return colour;
+RECT VirtualScreen() {
+    const int left = ::GetSystemMetrics(SM_XVIRTUALSCREEN);
+    const int top = ::GetSystemMetrics(SM_YVIRTUALSCREEN);
+    return {left, top, left + ::GetSystemMetrics(SM_CXVIRTUALSCREEN),
+            top + ::GetSystemMetrics(SM_CYVIRTUALSCREEN)};
 }
 
 COLORREF ClientPixel(HWND window, int x, int y) {

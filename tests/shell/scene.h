@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "window_reads.h"
+
 namespace huevane_test {
 
 class Scene {
@@ -18,8 +20,12 @@ private:
     HWND right_ = nullptr;
 };
 
-// The colour of a screen pixel, as the screen shows it now.
-COLORREF ScreenPixel(int x, int y);
+// The scene's colours, which nothing else on the screen shows.
+inline constexpr COLORREF kSceneLeft = RGB(10, 200, 30);
+inline constexpr COLORREF kSceneRight = RGB(40, 50, 220);
+
+// All the screens together, in screen coordinates.
+RECT VirtualScreen();
 
 // The colour of a pixel of a window's client area.
 COLORREF ClientPixel(HWND window, int x, int y);

@@ -14,8 +14,6 @@ namespace {
 
 using OnWindows = PickerWindow;
 
-constexpr COLORREF kGreen = RGB(10, 200, 30);
-
 constexpr int kHotKey = static_cast<int>(huevane::HOTKEY_ID);
 
 // Each way the hot key is registered, start-up, '<' and Hot Keys off and on,
@@ -44,7 +42,7 @@ TEST_F(OnWindows, AHeldHotKeyCapturesOnceWhicheverWayItWasRegistered) {
 // a capture then takes is the last one read, not the pixel at (0, 0).
 TEST_F(OnWindows, OnTheSecureDesktopTheTickLeavesTextsViewsAndColourAsTheyWere) {
     // Another colour at (0, 0), which a tick that fell back to it would read.
-    Scene scene({0, 0, 200, 200}, 100, RGB(200, 30, 10), kGreen);
+    Scene scene({0, 0, 200, 200}, 100, RGB(200, 30, 10), kSceneLeft);
     Run([](HWND window, CPickerDlg& dlg) {
         HWND position = ::GetDlgItem(window, IDC_POSITION);
         HWND liveValue = ::GetDlgItem(window, IDC_LIVE_VALUE);
@@ -53,17 +51,17 @@ TEST_F(OnWindows, OnTheSecureDesktopTheTickLeavesTextsViewsAndColourAsTheyWere) 
         Tick(window);
         ASSERT_EQ(WindowText(position), "X: 120, Y: 50");
         ASSERT_EQ(WindowText(liveValue), "10, 200, 30");
-        ASSERT_EQ(Eventually(kGreen, [&] { return ClientPixel(preview, 2, 2); }), kGreen);
+        ASSERT_EQ(Eventually(kSceneLeft, [&] { return ClientPixel(preview, 2, 2); }), kSceneLeft);
 
         const SecureDesktop locked;
         ::SetCursorPos(150, 150);
         for (int tick = 0; tick < 3; ++tick) Tick(window);
         EXPECT_EQ(WindowText(position), "X: 120, Y: 50");
         EXPECT_EQ(WindowText(liveValue), "10, 200, 30");
-        EXPECT_EQ(ClientPixel(preview, 2, 2), kGreen);
-        EXPECT_EQ(dlg.State().m_crCurrent, kGreen);
+        EXPECT_EQ(ClientPixel(preview, 2, 2), kSceneLeft);
+        EXPECT_EQ(dlg.State().m_crCurrent, kSceneLeft);
         HotKey(window);
-        EXPECT_EQ(dlg.State().m_crHistory1, kGreen);
+        EXPECT_EQ(dlg.State().m_crHistory1, kSceneLeft);
     });
 }
 
