@@ -1,8 +1,9 @@
 // What a person sees on the screen, read from outside the program: the main
 // window's texts and enabled buttons, where a control is, a screen pixel; and
 // a scene of known colours to point at. Reads only what any other program can
-// read of a window, by its messages. Every verb prints one line: what it
-// found or did, or why it could not.
+// read of a window, by its messages. Every action prints one line, what it
+// did or why it could not; a read prints what it found (the per-window reads,
+// a line for each main window that has what they read).
 //
 //   probe texts              position, live value, edit box, enabled buttons, topmost
 //   probe where ID           the screen centre of the control with that identifier
