@@ -43,7 +43,7 @@ int main(int argc, char** argv) {
     if (mode == "--minimise" && argc == 3) return Minimise(argv[2]);
     if (mode == "--floor-loop") return FloorLoop();
     if (mode == "--start-up-floor") return StartUpFloor();
-    if (mode == "--showing-floor") return ShowingFloor();
+    if (mode == "--showing-floor" && argc == 3) return ShowingFloor(argv[2]);
     if (argc < 3) {
         std::fprintf(stderr, "usage: huevane_bench PATH-OF-Huevane.exe PATH-OF-THIS-BENCH [ticks]\n");
         return 2;

@@ -95,8 +95,12 @@ INT_PTR CALLBACK ShowingProc(HWND window, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
         case WM_INITDIALOG: OpenAsTheProgram(window, kShowingFloorTitle); return TRUE;
         case WM_TIMER: showing->Tick(window); return TRUE;
+        case WM_CLOSE:
+        case WM_COMMAND:
+            if (message == WM_CLOSE || LOWORD(wParam) == IDCANCEL) ::PostQuitMessage(0);
+            return TRUE;
     }
-    return EndOnClose(window, message, wParam);
+    return FALSE;
 }
 
 // Writes, at its first tick, one text: the start-up floor,
@@ -121,10 +125,30 @@ int RunTemplate(DLGPROC proc) {
 
 }  // namespace
 
-int ShowingFloor() {
+// The program's own window: its template and menu from its executable,
+// loaded as data, in a modeless dialog with the plainest message loop.
+int ShowingFloor(const char* program) {
+    InitCommonControls();
+    RegisterCommonControlClasses();
+    const HMODULE resources = ::LoadLibraryExA(program, nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    if (!resources) return 1;
     Showing floor;
     showing = &floor;
-    return RunTemplate(&ShowingProc);
+    HWND window =
+        ::CreateDialogParamA(resources, MAKEINTRESOURCEA(IDD_PICKER_DIALOG), nullptr, &ShowingProc, 0);
+    if (!window) return 1;
+    ::SetMenu(window, ::LoadMenuA(resources, MAKEINTRESOURCEA(IDR_MENU)));
+    ::ShowWindow(window, SW_SHOWNORMAL);
+    MSG msg;
+    while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        if (!::IsDialogMessageA(window, &msg)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageA(&msg);
+        }
+    }
+    ::DestroyWindow(window);
+    ::FreeLibrary(resources);
+    return 0;
 }
 
 int StartUpFloor() { return RunTemplate(&FirstTextProc); }

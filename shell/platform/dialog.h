@@ -33,9 +33,12 @@ public:
 
     // Operations
     // Runs the dialog until it ends and returns its result, -1 if it could not
-    // be created. With no parent, the application's main window owns it.
+    // be created or was destroyed or ended by a quit message without a
+    // result. With no parent, the application's main window owns it, which
+    // is disabled while the dialog is open.
     virtual INT_PTR DoModal();
-    void EndDialog(int result) { ::EndDialog(m_hWnd, result); }
+    // Ends the modal loop once the message being handled is done.
+    void EndDialog(int result);
 
     virtual const MessageMap* GetMessageMap() const { return GetThisMessageMap(); }
     static const MessageMap* GetThisMessageMap();
@@ -62,6 +65,7 @@ protected:
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
+    void RunModalLoop();
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     const MessageMapEntry* FindEntry(UINT message, WPARAM wParam) const;
@@ -81,6 +85,8 @@ private:
     CWnd* m_pParentWnd;
     WNDPROC m_defaultProc = nullptr;
     Message m_current{};
+    bool m_bEnded = false;
+    INT_PTR m_nResult = -1;
     // Between WM_ENTERSIZEMOVE and WM_EXITSIZEMOVE: the user moves or sizes it.
     bool m_bInMoveLoop = false;
 };
