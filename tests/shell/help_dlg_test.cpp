@@ -77,5 +77,18 @@ TEST(HelpBox, OpeningItManyTimesLeavesNoBrushOrFont) {
     }
 }
 
+// A quit ends the box, which leaves it for the loop around it.
+TEST(HelpBox, AQuitMessageEndsItAndStaysQueued) {
+    CHelpDlg help(nullptr);
+    ::SetTimer(nullptr, 0, 1, [](HWND, UINT, UINT_PTR timer, DWORD) {
+        ::KillTimer(nullptr, timer);
+        ::PostQuitMessage(7);
+    });
+    EXPECT_EQ(help.DoModal(), -1);
+    MSG quit{};
+    ASSERT_TRUE(::PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(quit.wParam, 7u);
+}
+
 }  // namespace
 }  // namespace huevane_test

@@ -94,9 +94,15 @@ TEST_F(PickerCommands, SlotButtonsWriteTheTextThatCopyPutsOnTheClipboard) {
     });
 }
 
+// Each box takes the input from the main window while it is open.
 TEST_F(PickerCommands, AboutAndHelpOpenFromTheirMenus) {
     Run([](HWND window, CPickerDlg&) {
         std::string caption;
+        bool mainEnabled = true;
+        InNextDialog([&](HWND) { mainEnabled = ::IsWindowEnabled(window) != FALSE; });
+        Command(window, ID_HELP_ABOUT);
+        EXPECT_FALSE(mainEnabled);
+        EXPECT_TRUE(::IsWindowEnabled(window));
         CloseNextDialog(&caption);
         Command(window, ID_HELP_ABOUT);
         EXPECT_EQ(caption, "About Huevane");
