@@ -77,13 +77,15 @@ TEST(HelpBox, OpeningItManyTimesLeavesNoBrushOrFont) {
     }
 }
 
+void CALLBACK PostQuit(HWND, UINT, UINT_PTR timer, DWORD) {
+    ::KillTimer(nullptr, timer);
+    ::PostQuitMessage(7);
+}
+
 // A quit ends the box, which leaves it for the loop around it.
 TEST(HelpBox, AQuitMessageEndsItAndStaysQueued) {
     CHelpDlg help(nullptr);
-    ::SetTimer(nullptr, 0, 1, [](HWND, UINT, UINT_PTR timer, DWORD) {
-        ::KillTimer(nullptr, timer);
-        ::PostQuitMessage(7);
-    });
+    ::SetTimer(nullptr, 0, 1, &PostQuit);
     EXPECT_EQ(help.DoModal(), -1);
     MSG quit{};
     ASSERT_TRUE(::PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
