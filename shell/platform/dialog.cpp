@@ -18,8 +18,9 @@ const MessageMap* CDialog::GetThisMessageMap() {
 }
 
 // The box runs in a loop of its own rather than the system's modal loop,
-// which asks the queue once more each time it runs dry: a tick of the main
-// window then costs one message request, not two.
+// which asks the queue once more each time it runs dry: each wake-up, as
+// each sampling tick of the main window, costs one request to the window
+// system fewer.
 INT_PTR CDialog::DoModal() {
     HWND owner = m_pParentWnd ? m_pParentWnd->m_hWnd : nullptr;
     if (!owner) {
