@@ -86,8 +86,12 @@ void OpenAsTheProgram(HWND window, const char* title) {
 }
 
 // Both floors end as the program does, when closed or on Esc.
+bool AsksToEnd(UINT message, WPARAM wParam) {
+    return message == WM_CLOSE || (message == WM_COMMAND && LOWORD(wParam) == IDCANCEL);
+}
+
 INT_PTR EndOnClose(HWND window, UINT message, WPARAM wParam) {
-    if (message == WM_CLOSE || (message == WM_COMMAND && LOWORD(wParam) == IDCANCEL)) ::EndDialog(window, 0);
+    if (AsksToEnd(message, wParam)) ::EndDialog(window, 0);
     return message == WM_CLOSE || message == WM_COMMAND;
 }
 
@@ -95,12 +99,9 @@ INT_PTR CALLBACK ShowingProc(HWND window, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
         case WM_INITDIALOG: OpenAsTheProgram(window, kShowingFloorTitle); return TRUE;
         case WM_TIMER: showing->Tick(window); return TRUE;
-        case WM_CLOSE:
-        case WM_COMMAND:
-            if (message == WM_CLOSE || LOWORD(wParam) == IDCANCEL) ::PostQuitMessage(0);
-            return TRUE;
     }
-    return FALSE;
+    if (AsksToEnd(message, wParam)) ::PostQuitMessage(0);
+    return message == WM_CLOSE || message == WM_COMMAND;
 }
 
 // Writes, at its first tick, one text: the start-up floor,

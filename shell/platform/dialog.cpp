@@ -27,8 +27,7 @@ INT_PTR CDialog::DoModal() {
         const CWnd* main = AfxGetApp() ? AfxGetApp()->m_pMainWnd : nullptr;
         if (main && main != this) owner = main->m_hWnd;
     }
-    m_bEnded = false;
-    m_nResult = -1;
+    m_nResult.reset();
     // The owner takes no input while the box is open; it is enabled again
     // before the box goes, so that it becomes the active window again.
     const bool ownerDisabled = owner && !::EnableWindow(owner, FALSE);
@@ -38,13 +37,13 @@ INT_PTR CDialog::DoModal() {
     }
     if (ownerDisabled) ::EnableWindow(owner, TRUE);
     if (m_hWnd) ::DestroyWindow(m_hWnd);
-    return m_nResult;
+    return m_nResult.value_or(-1);
 }
 
 void CDialog::RunModalLoop() {
-    if (!m_bEnded) ::ShowWindow(m_hWnd, SW_SHOWNORMAL);
+    if (!m_nResult) ::ShowWindow(m_hWnd, SW_SHOWNORMAL);
     MSG msg;
-    while (!m_bEnded && m_hWnd) {
+    while (!m_nResult && m_hWnd) {
         const BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
         if (got == -1) return;
         // A quit ends the box and is left for the loop around it.
@@ -59,10 +58,7 @@ void CDialog::RunModalLoop() {
     }
 }
 
-void CDialog::EndDialog(int result) {
-    m_nResult = result;
-    m_bEnded = true;
-}
+void CDialog::EndDialog(int result) { m_nResult = result; }
 
 BOOL CDialog::OnInitDialog() {
     CDataExchange exchange(this, FALSE);

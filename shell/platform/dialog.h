@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <optional>
+
 #include "gdi.h"
 #include "message_map.h"
 #include "wnd.h"
@@ -85,8 +87,8 @@ private:
     CWnd* m_pParentWnd;
     WNDPROC m_defaultProc = nullptr;
     Message m_current{};
-    bool m_bEnded = false;
-    INT_PTR m_nResult = -1;
+    // Set by EndDialog: the loop ends once it holds a result.
+    std::optional<INT_PTR> m_nResult;
     // Between WM_ENTERSIZEMOVE and WM_EXITSIZEMOVE: the user moves or sizes it.
     bool m_bInMoveLoop = false;
 };

@@ -94,7 +94,7 @@ TEST_F(PickerCommands, SlotButtonsWriteTheTextThatCopyPutsOnTheClipboard) {
     });
 }
 
-// Each box takes the input from the main window while it is open.
+// The About box takes the input from the main window while it is open.
 TEST_F(PickerCommands, AboutAndHelpOpenFromTheirMenus) {
     Run([](HWND window, CPickerDlg&) {
         std::string caption;
