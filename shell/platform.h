@@ -12,5 +12,6 @@
 #include "platform/dpi.h"
 #include "platform/gdi.h"
 #include "platform/menu.h"
+#include "platform/system_library.h"
 #include "platform/message_map.h"
 #include "platform/wnd.h"
