@@ -38,4 +38,10 @@ execute_process(COMMAND ${CMAKE_COMMAND} -DOBJDUMP=${OBJDUMP} -DEXE=${opened}/Hu
 if(failed)
   message(FATAL_ERROR "the program in ${zip} is not a standalone GUI program")
 endif()
+# The program in the zip is the program built and checked beside it.
+file(SHA256 ${opened}/Huevane.exe zipped)
+file(SHA256 ${BUILD}/shell/Huevane.exe built)
+if(NOT zipped STREQUAL built)
+  message(FATAL_ERROR "the program in ${zip} is not ${BUILD}/shell/Huevane.exe")
+endif()
 message(STATUS "${zip}: Huevane.exe and README.md")

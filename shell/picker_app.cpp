@@ -6,7 +6,6 @@
 BOOL CPickerApp::InitInstance() {
     AfxEnableControlContainer();
     // The main window's hot key control needs the common control classes.
-    InitCommonControls();
     RegisterCommonControlClasses();
     Enable3dControls();
 

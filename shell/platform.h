@@ -12,6 +12,7 @@
 #include "platform/dpi.h"
 #include "platform/gdi.h"
 #include "platform/menu.h"
-#include "platform/system_library.h"
 #include "platform/message_map.h"
+#include "platform/posted_messages.h"
+#include "platform/system_library.h"
 #include "platform/wnd.h"

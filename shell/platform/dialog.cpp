@@ -51,6 +51,7 @@ void CDialog::RunModalLoop() {
             ::PostQuitMessage(static_cast<int>(msg.wParam));
             return;
         }
+        if (CarriesPointer(msg.message)) continue;
         if (!::IsDialogMessageA(m_hWnd, &msg)) {
             ::TranslateMessage(&msg);
             ::DispatchMessageA(&msg);
@@ -122,7 +123,27 @@ const MessageMapEntry* CDialog::FindEntry(UINT message, WPARAM wParam) const {
     return nullptr;
 }
 
+// A command is carried out only as the user can give it: from an enabled
+// control, and not while a box disables the window (so another program's
+// posted commands open no box over a box). The system's own commands, and
+// OK and Cancel, which the ways of closing give, keep their handling.
+bool CDialog::RefusesCommand(UINT message, WPARAM wParam) const {
+    const bool disabled = !::IsWindowEnabled(m_hWnd);
+    if (message == WM_SYSCOMMAND) return disabled && (wParam & 0xFFF0) < SC_SIZE;
+    if (message != WM_COMMAND) return false;
+    const UINT id = LOWORD(wParam);
+    if (id == IDOK || id == IDCANCEL) return false;
+    if (disabled) return true;
+    const HWND control = ::GetDlgItem(m_hWnd, static_cast<int>(id));
+    return control && !::IsWindowEnabled(control);
+}
+
 LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (RefusesCommand(message, wParam)) return 0;
+    // The system's menu and move loops take the messages from the queue
+    // while they run.
+    if (message == WM_ENTERMENULOOP || message == WM_ENTERSIZEMOVE) m_systemLoopFilter.emplace();
+    if (message == WM_EXITMENULOOP || message == WM_EXITSIZEMOVE) m_systemLoopFilter.reset();
     const MessageMapEntry* entry = FindEntry(message, wParam);
     LRESULT result = 0;
     if (entry) {

@@ -9,6 +9,7 @@
 
 #include "gdi.h"
 #include "message_map.h"
+#include "posted_messages.h"
 #include "wnd.h"
 #include "zoom_geometry.h"
 
@@ -68,6 +69,7 @@ protected:
 
 private:
     void RunModalLoop();
+    bool RefusesCommand(UINT message, WPARAM wParam) const;
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     const MessageMapEntry* FindEntry(UINT message, WPARAM wParam) const;
@@ -91,4 +93,6 @@ private:
     std::optional<INT_PTR> m_nResult;
     // Between WM_ENTERSIZEMOVE and WM_EXITSIZEMOVE: the user moves or sizes it.
     bool m_bInMoveLoop = false;
+    // While the system's menu or move loop runs.
+    std::optional<CPostedPointerFilter> m_systemLoopFilter;
 };

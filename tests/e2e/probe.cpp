@@ -26,6 +26,9 @@
 //                            prints N
 //   probe box COMMAND        sends the menu command that opens a box and prints
 //                            where the box opened: left top right bottom; closes it
+//   probe forge              posts what another program could forge (below); prints
+//                            whether the clipboard changed, the edit box's text and
+//                            how many boxes the main window holds open
 //   probe scene X Y W H RRGGBB...   coloured blocks in a row until killed
 #include <windows.h>
 
@@ -33,8 +36,10 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "hot_key_binding.h"
 #include "resource.h"
 #include "view_options.h"
 #include "window_reads.h"
@@ -238,6 +243,44 @@ int Box(UINT command) {
     return WaitFor([&] { return !::IsWindow(search.box); }) ? 0 : 1;
 }
 
+BOOL CALLBACK CountOwnedBoxes(HWND window, LPARAM found) {
+    auto* search = reinterpret_cast<std::pair<HWND, int>*>(found);
+    OwnedBox box{search->first, nullptr};
+    if (!FindOwnedBox(window, reinterpret_cast<LPARAM>(&box))) ++search->second;
+    return TRUE;
+}
+
+// What any program on the desktop can post to the main window: garbage where
+// a message carries a pointer, button 1 and Copy while they are disabled, and
+// the commands that open About and Help, many times over. Then the hot key,
+// whose capture enables button 1 once everything posted before it has been
+// handled.
+int Forge() {
+    HWND main = MainWindow();
+    if (!main) return Failed("no main window");
+    const DWORD clipboard = ::GetClipboardSequenceNumber();
+    constexpr LPARAM kGarbage = 0x10;
+    ::PostMessageA(main, WM_GETDPISCALEDSIZE, 144, kGarbage);
+    ::PostMessageA(main, WM_DPICHANGED, MAKEWPARAM(144, 144), kGarbage);
+    ::PostMessageA(main, WM_COMMAND, MAKEWPARAM(IDC_SLOT1, BN_CLICKED), 0);
+    ::PostMessageA(main, WM_COMMAND, MAKEWPARAM(IDC_COPY, BN_CLICKED), 0);
+    for (int i = 0; i < 100; ++i) {
+        ::PostMessageA(main, WM_COMMAND, ID_HELP_ABOUT, 0);
+        ::PostMessageA(main, WM_COMMAND, ID_HELP_HELP, 0);
+        ::PostMessageA(main, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
+    }
+    ::PostMessageA(main, WM_HOTKEY, huevane::HOTKEY_ID, 0);
+    if (!WaitFor([&] { return !::IsWindow(main) || ::IsWindowEnabled(::GetDlgItem(main, IDC_SLOT1)); }) ||
+        !::IsWindow(main)) {
+        return Failed("the main window did not capture after the forgeries");
+    }
+    std::pair<HWND, int> boxes{main, 0};
+    ::EnumWindows(&CountOwnedBoxes, reinterpret_cast<LPARAM>(&boxes));
+    std::printf("clipboard %s\n", ::GetClipboardSequenceNumber() == clipboard ? "untouched" : "written");
+    std::printf("edit=%s\nboxes=%d\n", WindowText(::GetDlgItem(main, IDC_VALUE_EDIT)).c_str(), boxes.second);
+    return 0;
+}
+
 // A 32-bit process on a 64-bit system runs under WoW64; this probe, built for
 // either, asks the system rather than its own kind.
 int Machine() {
@@ -361,6 +404,7 @@ int main(int argc, char** argv) {
     if (verb == "command" && argc == 3) return Command(static_cast<UINT>(std::atoi(argv[2])));
     if (verb == "idle-periods" && argc == 3) return IdlePeriods(std::atoi(argv[2]));
     if (verb == "box" && argc == 3) return Box(static_cast<UINT>(std::atoi(argv[2])));
+    if (verb == "forge") return Forge();
     if (verb == "scene" && argc > 6) {
         std::vector<COLORREF> colours;
         for (int i = 6; i < argc; ++i) colours.push_back(ParseColour(argv[i]));

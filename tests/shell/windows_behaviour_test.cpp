@@ -2,7 +2,10 @@
 // harness's stand-ins for it: a held hot key, the secure desktop, the common
 // controls' classes registered on request.
 #include <gtest/gtest.h>
+#include <shlwapi.h>
+#include <windows.h>
 
+#include <string>
 #include <vector>
 
 #include "picker_window.h"
@@ -73,6 +76,14 @@ TEST(OnWindowsStartUp, AsksForTheHotKeyControlsClassBeforeTheWindowOpens) {
     AfxGetApp()->InitInstance();
     ASSERT_EQ(beforeTheWindow.size(), 1u);
     EXPECT_NE(beforeTheWindow[0] & ICC_HOTKEY_CLASS, 0u);
+    // Loaded at run time, they are still the side-by-side version 6 that the
+    // manifest asks for, not System32's own.
+    char path[MAX_PATH] = {};
+    ::GetModuleFileNameA(::GetModuleHandleA("comctl32.dll"), path, MAX_PATH);
+    EXPECT_NE(
+        std::string(::CharLowerA(path)).find("_microsoft.windows.common-controls_6595b64144ccf1df_6.0."),
+        std::string::npos)
+        << path;
 }
 
 }  // namespace

@@ -224,19 +224,32 @@ SecureDesktop::SecureDesktop()
 namespace {
 
 std::vector<DWORD> requests;
-const ImportReplacement* requesting = nullptr;
+const ImportReplacement* lookingUp = nullptr;
+using InitCommonControlsExProc = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+InitCommonControlsExProc initialise = nullptr;
 
 BOOL WINAPI RecordRequest(const INITCOMMONCONTROLSEX* classes) {
     if (classes && classes->dwSize == sizeof *classes) requests.push_back(classes->dwICC);
-    return requesting->Original<decltype(&RecordRequest)>()(classes);
+    return initialise(classes);
+}
+
+// The common controls are looked up, not imported: the request is recorded
+// on its way through the looked-up function.
+FARPROC WINAPI LookUp(HMODULE module, LPCSTR name) {
+    const FARPROC found = lookingUp->Original<decltype(&LookUp)>()(module, name);
+    if (!found || HIWORD(reinterpret_cast<ULONG_PTR>(name)) == 0 ||
+        std::strcmp(name, "InitCommonControlsEx") != 0)
+        return found;
+    initialise = reinterpret_cast<InitCommonControlsExProc>(reinterpret_cast<void*>(found));
+    return reinterpret_cast<FARPROC>(reinterpret_cast<void*>(&RecordRequest));
 }
 
 }  // namespace
 
 CommonControlsOnRequest::CommonControlsOnRequest()
-    : request_("comctl32.dll", "InitCommonControlsEx", reinterpret_cast<const void*>(&RecordRequest)) {
+    : lookUp_("kernel32.dll", "GetProcAddress", reinterpret_cast<const void*>(&LookUp)) {
     requests.clear();
-    requesting = &request_;
+    lookingUp = &lookUp_;
 }
 
 const std::vector<DWORD>& CommonControlsOnRequest::Requests() const { return requests; }

@@ -109,7 +109,7 @@ public:
     const std::vector<DWORD>& Requests() const;
 
 private:
-    ImportReplacement request_;
+    ImportReplacement lookUp_;
 };
 
 }  // namespace huevane_test
