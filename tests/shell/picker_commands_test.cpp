@@ -41,29 +41,6 @@ TEST_F(PickerCommands, TimerStopsAndStartsSampling) {
     });
 }
 
-// Which preset is marked after each choice is the rules'; here, that the
-// window carries a choice out.
-TEST_F(PickerCommands, ScaleChoosesThePresetAndMarksIt) {
-    Run([](HWND window, CPickerDlg& dlg) {
-        Command(window, ID_SCALE_8X);
-        EXPECT_EQ(dlg.State().m_nZoomOffset, 4);
-        ExpectMenuAgreesWithRules(window, dlg);
-        EXPECT_TRUE(IsChecked(window, ID_SCALE_8X));
-    });
-}
-
-// The order in which captures enable the buttons is the rules'; here, that
-// only the program's own hot key captures.
-TEST_F(PickerCommands, OnlyItsOwnHotKeyCaptures) {
-    Run([](HWND window, CPickerDlg&) {
-        EXPECT_EQ(HotKey(window, huevane::HOTKEY_ID + 1), 1);
-        EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(window, IDC_SLOT1)));
-        EXPECT_EQ(HotKey(window), 0);
-        EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(window, IDC_SLOT1)));
-        EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(window, IDC_SLOT2)));
-    });
-}
-
 TEST_F(PickerCommands, SlotButtonsWriteTheTextThatCopyPutsOnTheClipboard) {
     Scene scene({0, 0, 200, 200}, 100, kSceneRight, kSceneRight);
     Run([](HWND window, CPickerDlg&) {
