@@ -56,7 +56,9 @@ TEST_F(PickerBadInput, SystemCommandsSixteenToThirtyOneOpenAboutAndOthersGetDefa
     });
 }
 
-TEST_F(PickerBadInput, NoFormatSelectedWritesNoText) {
+// Every timer message runs a tick, whatever its identifier; with no format
+// selected, it writes no live text.
+TEST_F(PickerBadInput, AnyTimerMessageTicksAndNoFormatSelectedWritesNoText) {
     Run([](HWND window, CPickerDlg&) {
         HotKey(window);
         ::SendMessageA(::GetDlgItem(window, IDC_FORMAT), CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
@@ -64,9 +66,11 @@ TEST_F(PickerBadInput, NoFormatSelectedWritesNoText) {
         HWND live = ::GetDlgItem(window, IDC_LIVE_VALUE);
         HWND position = ::GetDlgItem(window, IDC_POSITION);
         ::SetWindowTextA(live, "kept");
-        ::SetWindowTextA(position, "untouched");
-        Tick(window);
-        EXPECT_NE(WindowText(position), "untouched") << "the tick ran";
+        for (WPARAM id : {WPARAM{0}, WPARAM{2}, WPARAM{huevane::HOTKEY_ID}, ~WPARAM{0}}) {
+            ::SetWindowTextA(position, "untouched");
+            ::SendMessageA(window, WM_TIMER, id, 0);
+            EXPECT_EQ(WindowText(position).rfind("X: ", 0), 0u) << "timer " << id;
+        }
         EXPECT_EQ(WindowText(live), "kept");
         Click(window, IDC_SLOT1);
         EXPECT_EQ(WindowText(::GetDlgItem(window, IDC_VALUE_EDIT)), "");
@@ -127,18 +131,6 @@ TEST_F(PickerBadInput, ACombinationHeldElsewhereIsToldAndNeverShownAsWorking) {
                                     "+Home is in use by another program. The hot key stays Alt+C.");
         EXPECT_EQ(::SendMessageA(control, HKM_GETHOTKEY, 0, 0), MAKEWORD('C', HOTKEYF_ALT));
         EXPECT_FALSE(CombinationIsFree(MOD_ALT, 'C'));
-    });
-}
-
-TEST_F(PickerBadInput, TimerMessagesWithAnyIdentifierRunATick) {
-    Run([](HWND window, CPickerDlg&) {
-        Command(window, ID_TIMER_STOP);
-        HWND position = ::GetDlgItem(window, IDC_POSITION);
-        for (WPARAM id : {WPARAM{0}, WPARAM{2}, WPARAM{huevane::HOTKEY_ID}, ~WPARAM{0}}) {
-            ::SetWindowTextA(position, "untouched");
-            ::SendMessageA(window, WM_TIMER, id, 0);
-            EXPECT_EQ(WindowText(position).rfind("X: ", 0), 0u) << "timer " << id;
-        }
     });
 }
 

@@ -158,35 +158,29 @@ TEST_F(Sampling, AtEveryEdgeTheViewShowsTheScreenUpToTheEdgeAndBlackBeyond) {
     });
 }
 
-TEST_F(Sampling, ZoomOffLeavesTheViewAloneAndMakesNoPen) {
+// One cross-hair pen at a time, made by each tick that draws the zoom view
+// (here the pointer moves between them), and none while zoom is off.
+TEST_F(Sampling, EachTickThatDrawsReplacesThePenAndZoomOffDrawsNone) {
     Scene scene({0, 0, 200, 200}, 100, kSceneLeft, kSceneRight);
     Run([](HWND window, CPickerDlg& dlg) {
+        Command(window, ID_TIMER_STOP);
         ::SetCursorPos(50, 50);
-        Tick(window);
-        const HPEN pen = dlg.CrossPen();
-        ASSERT_NE(pen, nullptr);
+        SendTick(window);
+        const HPEN first = dlg.CrossPen();
+        ASSERT_EQ(::GetObjectType(first), static_cast<DWORD>(OBJ_PEN));
+        ::SetCursorPos(51, 50);
+        SendTick(window);
+        EXPECT_EQ(::GetObjectType(first), 0u) << "the previous pen is deleted";
+        const HPEN second = dlg.CrossPen();
+        EXPECT_EQ(::GetObjectType(second), static_cast<DWORD>(OBJ_PEN));
         Command(window, ID_OPTIONS_ZOOM);
+        ::SetCursorPos(52, 50);
         Tick(window);
-        EXPECT_EQ(dlg.CrossPen(), pen) << "no pen is made while zoom is off";
+        EXPECT_EQ(dlg.CrossPen(), second) << "no pen is made while zoom is off";
         HWND zoom = ::GetDlgItem(window, IDC_ZOOM);
         const RECT client = ClientRect(zoom);
         EXPECT_NE(ClientPixel(zoom, client.right / 2, client.bottom / 2), kSceneLeft);
         EXPECT_NE(ClientPixel(zoom, client.right / 2, client.bottom / 2), kRed);
-    });
-}
-
-// Each tick that draws the zoom view: here the pointer moves between them.
-TEST_F(Sampling, EachTickThatDrawsReplacesThePenAndDeletesTheLastOne) {
-    Run([](HWND window, CPickerDlg& dlg) {
-        Command(window, ID_TIMER_STOP);
-        ::SetCursorPos(300, 300);
-        SendTick(window);
-        const HPEN first = dlg.CrossPen();
-        ASSERT_EQ(::GetObjectType(first), static_cast<DWORD>(OBJ_PEN));
-        ::SetCursorPos(301, 300);
-        SendTick(window);
-        EXPECT_EQ(::GetObjectType(first), 0u) << "the previous pen is deleted";
-        EXPECT_EQ(::GetObjectType(dlg.CrossPen()), static_cast<DWORD>(OBJ_PEN));
     });
 }
 
