@@ -37,7 +37,7 @@ TEST(CaptureHistory, BeforeTheFirstTickCapturesTheStartColour) {
     EXPECT_EQ(state.m_crHistory1, kInitialSlotColour);
 }
 
-TEST(CaptureHistory, EachCaptureEnablesTheNextButtonAndRepaintsAllFive) {
+TEST(CaptureHistory, EachCaptureEnablesTheNextButtonUpToTheFifthAndRepaintsAllFive) {
     PickerState state = StartedPicker();
     EXPECT_EQ(Capture(state, 0x000001),
               (Effects{EnableControl{Control::Slot1, true},
@@ -45,17 +45,11 @@ TEST(CaptureHistory, EachCaptureEnablesTheNextButtonAndRepaintsAllFive) {
     EXPECT_EQ(Capture(state, 0x000002),
               (Effects{EnableControl{Control::Slot2, true},
                        PaintSwatches{{0x000002, 0x000001, 0xD8E9EC, 0xD8E9EC, 0xD8E9EC}}}));
-    EXPECT_EQ(state.m_nCaptured, 2);
-}
-
-TEST(CaptureHistory, SixCapturesKeepTheNewestFiveAndEnableNothingMore) {
-    PickerState state = StartedPicker();
-    for (COLORREF colour = 1; colour <= 5; ++colour) Capture(state, colour);
-    // The sixth moves the history along and repaints, but enables no button.
+    for (COLORREF colour = 3; colour <= 5; ++colour) Capture(state, colour);
+    // The sixth and seventh move the history along and repaint, but enable no button.
     EXPECT_EQ(Capture(state, 6), (Effects{PaintSwatches{{6, 5, 4, 3, 2}}}));
-    EXPECT_EQ(Slots(state), (std::array<COLORREF, 5>{6, 5, 4, 3, 2}));
-    EXPECT_EQ(state.m_nCaptured, 5);
     EXPECT_EQ(Capture(state, 7), (Effects{PaintSwatches{{7, 6, 5, 4, 3}}}));
+    EXPECT_EQ(Slots(state), (std::array<COLORREF, 5>{7, 6, 5, 4, 3}));
     EXPECT_EQ(state.m_nCaptured, 5);
 }
 

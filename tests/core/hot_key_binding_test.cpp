@@ -28,25 +28,28 @@ struct TranslationRow {
     const char* why;
 };
 
+// Registration's modifiers as the RegisterHotKey documentation gives them.
+constexpr std::uint32_t MOD_ALT = 0x0001, MOD_CONTROL = 0x0002, MOD_SHIFT = 0x0004;
+
 TEST(HotKey, TranslatesExactlyOneModifierAndIgnoresTheExtendedKeyFlag) {
     const TranslationRow rows[] = {
-        {0x01, kModShift, "Shift and Alt sit in swapped bits"},
-        {0x02, kModControl, "Ctrl is the same bit in both"},
-        {0x04, kModAlt, "Alt"},
-        {0x09, kModShift, "Shift on an extended key"},
-        {0x0A, kModControl, "Ctrl+Home registers Ctrl, not the previous Alt"},
-        {0x0C, kModAlt, "Alt on an extended key"},
-        {0x08, kModAlt, "an extended key alone is no Windows-key modifier: unchanged"},
-        {0x00, kModAlt, "an empty control: unchanged"},
-        {0x03, kModAlt, "two modifiers: unchanged"},
-        {0x07, kModAlt, "three modifiers: unchanged"},
-        {0x0B, kModAlt, "two modifiers on an extended key: unchanged"},
-        {0x0102, kModAlt, "bits above the byte make no match: unchanged"},
+        {0x01, MOD_SHIFT, "Shift and Alt sit in swapped bits"},
+        {0x02, MOD_CONTROL, "Ctrl is the same bit in both"},
+        {0x04, MOD_ALT, "Alt"},
+        {0x09, MOD_SHIFT, "Shift on an extended key"},
+        {0x0A, MOD_CONTROL, "Ctrl+Home registers Ctrl, not the previous Alt"},
+        {0x0C, MOD_ALT, "Alt on an extended key"},
+        {0x08, MOD_ALT, "an extended key alone is no Windows-key modifier: unchanged"},
+        {0x00, MOD_ALT, "an empty control: unchanged"},
+        {0x03, MOD_ALT, "two modifiers: unchanged"},
+        {0x07, MOD_ALT, "three modifiers: unchanged"},
+        {0x0B, MOD_ALT, "two modifiers on an extended key: unchanged"},
+        {0x0102, MOD_ALT, "bits above the byte make no match: unchanged"},
     };
     for (const TranslationRow& row : rows) {
-        EXPECT_EQ(TranslateHotKeyFlags(row.flags, kModAlt), row.modifiers) << row.why;
+        EXPECT_EQ(TranslateHotKeyFlags(row.flags, MOD_ALT), row.modifiers) << row.why;
     }
-    EXPECT_EQ(TranslateHotKeyFlags(0x00, kModShift), kModShift) << "keeps any previous value";
+    EXPECT_EQ(TranslateHotKeyFlags(0x00, MOD_SHIFT), MOD_SHIFT) << "keeps any previous value";
 }
 
 // '<' as the window carries it out, the platform registering whatever is

@@ -17,6 +17,8 @@ TEST(Sampling, AReadablePixelBecomesTheCurrentColourTextAndPreview) {
     EXPECT_EQ(drawing.liveText, "255, 0, 0");
     EXPECT_EQ(drawing.previewColour, 0x000000FFu);
     EXPECT_TRUE(drawing.drawZoom);
+    EXPECT_EQ(OnSample(state, 0x00FFFFFF).liveText, "255, 255, 255") << "white is a colour";
+    EXPECT_EQ(state.m_crCurrent, 0x00FFFFFFu);
 }
 
 TEST(Sampling, AnUnreadablePixelChangesNothingAndCannotBeCaptured) {
@@ -128,7 +130,9 @@ TEST(Sampling, APointerThatCouldNotBeReadGivesNoReading) {
 // tick with zoom off, and takes it.
 TEST(Sampling, MinimisedACaptureTakesThePixelReadForIt) {
     PickerState state = StartedPicker();
+    EXPECT_TRUE(TickReads(state));
     OnMinimisedChanged(state, true);
+    EXPECT_FALSE(TickReads(state));
     EXPECT_EQ(PlanCaptureRead(Point{-640, 1023}, kScreens), (Point{-640, 1023}));
     EXPECT_EQ(PlanCaptureRead(Point{-641, 5}, kScreens), std::nullopt);
     EXPECT_EQ(PlanCaptureRead(std::nullopt, kScreens), std::nullopt);

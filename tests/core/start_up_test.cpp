@@ -23,7 +23,7 @@ TEST(StartUp, IsOneOrderedListFromTheSwitchesToTheDisabledButtons) {
         // The hot key.
         ShowHotKey{0x43, 0x04},
         SetHotKeyRules{0x00F1, 0x04},
-        BindHotKey{{0x43, 0x04, kModAlt}, HotKeyRequest::StartUp},
+        BindHotKey{{0x43, 0x04, 0x0001}, HotKeyRequest::StartUp},
         // The format list.
         AddFormatItem{"HEX"},
         AddFormatItem{"HTML"},

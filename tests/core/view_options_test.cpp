@@ -67,34 +67,32 @@ TEST(Timer, StopThenStartMovesTheMarkBothWays) {
 using ScaleCommand = Effects (*)(PickerState&);
 
 struct ScaleRow {
-    ScalePreset from;
+    ScaleCommand from;  // the command that reaches the starting preset
     ScaleCommand command;
-    ScalePreset to;
+    // The chosen preset: the pointer's pixel is the 20th of 40, the 10th of 20, the 5th of 10.
+    int offset, size;
     Effects marks;  // the chosen preset's mark first, then the replaced one's
 };
 
 TEST(Scale, EveryChoiceFromEveryPresetTogglesTheRightMarksInOrder) {
     const ToggleMenuMark m2{kScale2xItem}, m4{kScale4xItem}, m8{kScale8xItem};
     const ScaleRow rows[] = {
-        {kScale2x, OnScale2x, kScale2x, {}},       {kScale4x, OnScale2x, kScale2x, {m2, m4}},
-        {kScale8x, OnScale2x, kScale2x, {m2, m8}}, {kScale2x, OnScale4x, kScale4x, {m4, m2}},
-        {kScale4x, OnScale4x, kScale4x, {}},       {kScale8x, OnScale4x, kScale4x, {m4, m8}},
-        {kScale2x, OnScale8x, kScale8x, {m8, m2}}, {kScale4x, OnScale8x, kScale8x, {m8, m4}},
-        {kScale8x, OnScale8x, kScale8x, {}},
+        {OnScale2x, OnScale2x, 19, 40, {}},       {OnScale4x, OnScale2x, 19, 40, {m2, m4}},
+        {OnScale8x, OnScale2x, 19, 40, {m2, m8}}, {OnScale2x, OnScale4x, 9, 20, {m4, m2}},
+        {OnScale4x, OnScale4x, 9, 20, {}},        {OnScale8x, OnScale4x, 9, 20, {m4, m8}},
+        {OnScale2x, OnScale8x, 4, 10, {m8, m2}},  {OnScale4x, OnScale8x, 4, 10, {m8, m4}},
+        {OnScale8x, OnScale8x, 4, 10, {}},
     };
     for (const ScaleRow& row : rows) {
-        SCOPED_TRACE(::testing::Message() << "from offset " << row.from.offset << " to " << row.to.offset);
+        SCOPED_TRACE(::testing::Message() << "row " << &row - rows);
         PickerState state = StartedPicker();
-        if (row.from.offset != kScale4x.offset) {
-            // Reach the starting preset through the commands themselves.
-            (row.from.offset == kScale2x.offset ? OnScale2x : OnScale8x)(state);
-        }
+        row.from(state);
         EXPECT_EQ(row.command(state), row.marks);
-        EXPECT_EQ(state.m_nZoomOffset, row.to.offset);
-        EXPECT_EQ(state.m_nZoomSize, row.to.size);
-        for (const ScalePreset& preset : kScalePresets) {
-            EXPECT_EQ(state.m_marks.IsChecked(preset.item), preset.offset == row.to.offset);
-        }
+        EXPECT_EQ(state.m_nZoomOffset, row.offset);
+        EXPECT_EQ(state.m_nZoomSize, row.size);
+        EXPECT_EQ(state.m_marks.IsChecked(kScale2xItem), row.offset == 19);
+        EXPECT_EQ(state.m_marks.IsChecked(kScale4xItem), row.offset == 9);
+        EXPECT_EQ(state.m_marks.IsChecked(kScale8xItem), row.offset == 4);
     }
 }
 

@@ -9,16 +9,13 @@ using PickerCommands = PickerWindow;
 TEST_F(PickerCommands, OptionsFlipZoomAndTopmost) {
     Run([](HWND window, CPickerDlg&) {
         Command(window, ID_OPTIONS_ZOOM);
-        EXPECT_FALSE(IsChecked(window, ID_OPTIONS_ZOOM));
-        Command(window, ID_OPTIONS_ZOOM);
-        EXPECT_TRUE(IsChecked(window, ID_OPTIONS_ZOOM));
-
         Command(window, ID_OPTIONS_ONTOP);
+        EXPECT_EQ(MenuMarks(window), "Stay on Top, Hot Keys, Start, 4X");
         EXPECT_TRUE(IsTopmost(window));
-        EXPECT_TRUE(IsChecked(window, ID_OPTIONS_ONTOP));
+        Command(window, ID_OPTIONS_ZOOM);
         Command(window, ID_OPTIONS_ONTOP);
+        EXPECT_EQ(MenuMarks(window), "Enable Zoom, Hot Keys, Start, 4X");
         EXPECT_FALSE(IsTopmost(window));
-        EXPECT_FALSE(IsChecked(window, ID_OPTIONS_ONTOP));
     });
 }
 
@@ -26,41 +23,14 @@ TEST_F(PickerCommands, TimerStopsAndStartsSampling) {
     Run([](HWND window, CPickerDlg&) {
         EXPECT_TRUE(TimerWritesPosition(window));
         Command(window, ID_TIMER_STOP);
-        EXPECT_TRUE(IsChecked(window, ID_TIMER_STOP));
-        EXPECT_FALSE(IsChecked(window, ID_TIMER_START));
+        EXPECT_EQ(MenuMarks(window), "Enable Zoom, Hot Keys, Stop, 4X");
         HWND position = ::GetDlgItem(window, IDC_POSITION);
         ::SetWindowTextA(position, "untouched");
         LetSamplingPeriodsPass();
         EXPECT_EQ(WindowText(position), "untouched") << "a tick after Stop";
-        Command(window, ID_TIMER_STOP);
-        EXPECT_TRUE(IsChecked(window, ID_TIMER_STOP));
         Command(window, ID_TIMER_START);
-        EXPECT_TRUE(IsChecked(window, ID_TIMER_START));
-        EXPECT_FALSE(IsChecked(window, ID_TIMER_STOP));
+        EXPECT_EQ(MenuMarks(window), "Enable Zoom, Hot Keys, Start, 4X");
         EXPECT_TRUE(TimerWritesPosition(window));
-    });
-}
-
-// Which preset is marked after each choice is the rules'; here, that the
-// window carries a choice out.
-TEST_F(PickerCommands, ScaleChoosesThePresetAndMarksIt) {
-    Run([](HWND window, CPickerDlg& dlg) {
-        Command(window, ID_SCALE_8X);
-        EXPECT_EQ(dlg.State().m_nZoomOffset, 4);
-        ExpectMenuAgreesWithRules(window, dlg);
-        EXPECT_TRUE(IsChecked(window, ID_SCALE_8X));
-    });
-}
-
-// The order in which captures enable the buttons is the rules'; here, that
-// only the program's own hot key captures.
-TEST_F(PickerCommands, OnlyItsOwnHotKeyCaptures) {
-    Run([](HWND window, CPickerDlg&) {
-        EXPECT_EQ(HotKey(window, huevane::HOTKEY_ID + 1), 1);
-        EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(window, IDC_SLOT1)));
-        EXPECT_EQ(HotKey(window), 0);
-        EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(window, IDC_SLOT1)));
-        EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(window, IDC_SLOT2)));
     });
 }
 

@@ -1,6 +1,5 @@
 #include "picker_window.h"
 
-#include "menu_marks.h"
 #include "view_options.h"
 
 namespace huevane_test {
@@ -10,6 +9,12 @@ HeldElsewhere::HeldElsewhere(UINT modifiers, UINT virtualKey)
       held_(::RegisterHotKey(window_, 1, modifiers, virtualKey) != FALSE) {}
 
 bool IsTopmost(HWND window) { return (::GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
+
+int EnabledSlotButtons(HWND window) {
+    int enabled = 0;
+    while (enabled < 5 && ::IsWindowEnabled(::GetDlgItem(window, IDC_SLOT1 + enabled))) ++enabled;
+    return enabled;
+}
 
 bool TimerWritesPosition(HWND window) {
     HWND position = ::GetDlgItem(window, IDC_POSITION);
@@ -32,11 +37,14 @@ void LetSamplingPeriodsPass(int periods) {
     EXPECT_TRUE(passed) << "a timer of this thread stopped firing";
 }
 
-void ExpectMenuAgreesWithRules(HWND window, const CPickerDlg& dlg) {
-    for (std::size_t i = 0; i < std::size(kMenuCommands); ++i) {
-        EXPECT_EQ(IsChecked(window, kMenuCommands[i]), dlg.State().m_marks.IsChecked(huevane::kMenuItems[i]))
-            << "command " << kMenuCommands[i];
+std::string MenuMarks(HWND window) {
+    std::string marks;
+    for (UINT command : kMenuCommands) {
+        char text[32] = {};
+        ::GetMenuStringA(::GetMenu(window), command, text, sizeof text, MF_BYCOMMAND);
+        if (IsChecked(window, command)) marks += (marks.empty() ? "" : ", ") + std::string(text);
     }
+    return marks;
 }
 
 }  // namespace huevane_test

@@ -51,6 +51,10 @@ inline bool CombinationIsFree(UINT modifiers, UINT virtualKey) {
 
 bool IsTopmost(HWND window);
 
+// How many numbered buttons are enabled, counted from button 1: one for each
+// capture, up to five.
+int EnabledSlotButtons(HWND window);
+
 // The hot key's message as the platform sends it, with the given identifier;
 // what the window answered.
 inline LRESULT HotKey(HWND window, WPARAM id = huevane::HOTKEY_ID) {
@@ -88,7 +92,8 @@ bool TimerWritesPosition(HWND window);
 // something did not happen.
 void LetSamplingPeriodsPass(int periods = 10);
 
-// Every mark of the real menu is the rules' mark.
-void ExpectMenuAgreesWithRules(HWND window, const CPickerDlg& dlg);
+// The checked items of the menu bar by their texts, in menu order, as
+// "Enable Zoom, Hot Keys, Start, 4X".
+std::string MenuMarks(HWND window);
 
 }  // namespace huevane_test

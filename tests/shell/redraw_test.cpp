@@ -48,6 +48,16 @@ void PaintOver(HWND window) {
     }
 }
 
+// The texts written into the window's controls, seen as their messages.
+HWND textsOf = nullptr;
+int textsWritten = 0;
+LRESULT CALLBACK CountTextWrite(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && call->message == WM_SETTEXT && ::GetParent(call->hwnd) == textsOf)
+        ++textsWritten;
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 class Redraw : public PickerWindow {
 protected:
     // The main window over a still scene, the timer stopped, both views
@@ -73,15 +83,21 @@ TEST_F(Redraw, AStillSceneCostsNoDrawing) {
     RunStill([](HWND window, CPickerDlg& dlg) {
         const HPEN pen = dlg.CrossPen();
         PaintOver(window);
+        textsOf = window;
+        textsWritten = 0;
+        HHOOK hook = ::SetWindowsHookExA(WH_CALLWNDPROC, &CountTextWrite, nullptr, ::GetCurrentThreadId());
         for (int tick = 0; tick < 5; ++tick) Tick(window);
+        EXPECT_EQ(textsWritten, 0) << "a text was written again";
         EXPECT_EQ(Shown(window, IDC_PREVIEW), kPainted) << "the preview was drawn again";
         EXPECT_EQ(Shown(window, IDC_ZOOM), kPainted) << "the zoom view was drawn again";
         EXPECT_EQ(dlg.CrossPen(), pen) << "a cross-hair was drawn";
 
-        // The pointer moves: the view follows; the colour under it is the
-        // same, so the preview still shows it.
+        // The pointer moves: the view and the position follow; the colour
+        // under it is the same, so the preview and the live text still show it.
         ::SetCursorPos(101, 100);
         Tick(window);
+        ::UnhookWindowsHookEx(hook);
+        EXPECT_EQ(textsWritten, 1) << "the position alone";
         EXPECT_EQ(Shown(window, IDC_ZOOM), kSceneLeft);
         EXPECT_NE(dlg.CrossPen(), pen);
         EXPECT_EQ(Shown(window, IDC_PREVIEW), kPainted);

@@ -44,11 +44,10 @@ LRESULT CALLBACK RecordTick(int code, WPARAM removed, LPARAM message) {
 
 TEST_F(Sampling, FollowsThePointerInTextsAndPreview) {
     Scene scene({0, 0, 200, 200}, 100, kSceneLeft, kSceneRight);
-    Run([](HWND window, CPickerDlg& dlg) {
+    Run([](HWND window, CPickerDlg&) {
         ::SetCursorPos(120, 50);
         Tick(window);
         EXPECT_EQ(WindowText(::GetDlgItem(window, IDC_POSITION)), "X: 120, Y: 50");
-        EXPECT_EQ(dlg.State().m_crCurrent, kSceneRight);
         HWND preview = ::GetDlgItem(window, IDC_PREVIEW);
         const RECT client = ClientRect(preview);
         EXPECT_EQ(ShownPixel(preview, client.right / 2, client.bottom / 2, kSceneRight), kSceneRight);
@@ -64,7 +63,7 @@ TEST_F(Sampling, FollowsThePointerInTextsAndPreview) {
         ::SetCursorPos(30, 40);
         Tick(window);
         EXPECT_EQ(WindowText(::GetDlgItem(window, IDC_POSITION)), "X: 30, Y: 40");
-        EXPECT_EQ(dlg.State().m_crCurrent, kSceneLeft);
+        EXPECT_EQ(WindowText(::GetDlgItem(window, IDC_LIVE_VALUE)), "#0AC81E");
     });
 }
 
@@ -83,12 +82,14 @@ TEST_F(Sampling, MagnifiesTheSquareRoundThePointerWithTheCrossHair) {
         const struct {
             UINT command;
             int pointerColumn;
-        } presets[] = {{ID_SCALE_2X, 39}, {ID_SCALE_4X, 37}, {ID_SCALE_8X, 33}};
-        for (const auto& [command, pointerColumn] : presets) {
+            const char* mark;
+        } presets[] = {{ID_SCALE_2X, 39, "2X"}, {ID_SCALE_4X, 37, "4X"}, {ID_SCALE_8X, 33, "8X"}};
+        for (const auto& [command, pointerColumn, mark] : presets) {
             Command(window, command);
             ::SetCursorPos(100, 100);
             Tick(window);
             SCOPED_TRACE(::testing::Message() << "pointer's pixel from column " << pointerColumn);
+            EXPECT_EQ(MenuMarks(window), std::string("Enable Zoom, Hot Keys, Start, ") + mark);
             for (int x = kFirstColumn; x <= kLastColumn; ++x) {
                 if (x == kCrossColumn) continue;
                 EXPECT_EQ(ClientPixel(zoom, x, 2), x < pointerColumn ? kSceneLeft : kSceneRight)
@@ -109,7 +110,7 @@ TEST_F(Sampling, MagnifiesTheSquareRoundThePointerWithTheCrossHair) {
 // as the scene is, and black for the rest.
 TEST_F(Sampling, AtEveryEdgeTheViewShowsTheScreenUpToTheEdgeAndBlackBeyond) {
     const RECT screens = VirtualScreen();
-    Run([&](HWND window, CPickerDlg& dlg) {
+    Run([&](HWND window, CPickerDlg&) {
         HWND zoom = ::GetDlgItem(window, IDC_ZOOM);
         const RECT view = ClientRect(zoom);
         const LONG xs[] = {screens.left, (screens.left + screens.right) / 2, screens.right - 1};
@@ -123,7 +124,7 @@ TEST_F(Sampling, AtEveryEdgeTheViewShowsTheScreenUpToTheEdgeAndBlackBeyond) {
                 Tick(window);
                 EXPECT_EQ(WindowText(::GetDlgItem(window, IDC_POSITION)),
                           "X: " + std::to_string(x) + ", Y: " + std::to_string(y));
-                EXPECT_EQ(dlg.State().m_crCurrent, kSceneRight);
+                EXPECT_EQ(WindowText(::GetDlgItem(window, IDC_LIVE_VALUE)), "40, 50, 220");
 
                 // The 4X preset at start: the pointer's pixel at 9 in a square of 20.
                 constexpr int size = 20;
@@ -157,35 +158,29 @@ TEST_F(Sampling, AtEveryEdgeTheViewShowsTheScreenUpToTheEdgeAndBlackBeyond) {
     });
 }
 
-TEST_F(Sampling, ZoomOffLeavesTheViewAloneAndMakesNoPen) {
+// One cross-hair pen at a time, made by each tick that draws the zoom view
+// (here the pointer moves between them), and none while zoom is off.
+TEST_F(Sampling, EachTickThatDrawsReplacesThePenAndZoomOffDrawsNone) {
     Scene scene({0, 0, 200, 200}, 100, kSceneLeft, kSceneRight);
     Run([](HWND window, CPickerDlg& dlg) {
+        Command(window, ID_TIMER_STOP);
         ::SetCursorPos(50, 50);
-        Tick(window);
-        const HPEN pen = dlg.CrossPen();
-        ASSERT_NE(pen, nullptr);
+        SendTick(window);
+        const HPEN first = dlg.CrossPen();
+        ASSERT_EQ(::GetObjectType(first), static_cast<DWORD>(OBJ_PEN));
+        ::SetCursorPos(51, 50);
+        SendTick(window);
+        EXPECT_EQ(::GetObjectType(first), 0u) << "the previous pen is deleted";
+        const HPEN second = dlg.CrossPen();
+        EXPECT_EQ(::GetObjectType(second), static_cast<DWORD>(OBJ_PEN));
         Command(window, ID_OPTIONS_ZOOM);
+        ::SetCursorPos(52, 50);
         Tick(window);
-        EXPECT_EQ(dlg.CrossPen(), pen) << "no pen is made while zoom is off";
+        EXPECT_EQ(dlg.CrossPen(), second) << "no pen is made while zoom is off";
         HWND zoom = ::GetDlgItem(window, IDC_ZOOM);
         const RECT client = ClientRect(zoom);
         EXPECT_NE(ClientPixel(zoom, client.right / 2, client.bottom / 2), kSceneLeft);
         EXPECT_NE(ClientPixel(zoom, client.right / 2, client.bottom / 2), kRed);
-    });
-}
-
-// Each tick that draws the zoom view: here the pointer moves between them.
-TEST_F(Sampling, EachTickThatDrawsReplacesThePenAndDeletesTheLastOne) {
-    Run([](HWND window, CPickerDlg& dlg) {
-        Command(window, ID_TIMER_STOP);
-        ::SetCursorPos(300, 300);
-        SendTick(window);
-        const HPEN first = dlg.CrossPen();
-        ASSERT_EQ(::GetObjectType(first), static_cast<DWORD>(OBJ_PEN));
-        ::SetCursorPos(301, 300);
-        SendTick(window);
-        EXPECT_EQ(::GetObjectType(first), 0u) << "the previous pen is deleted";
-        EXPECT_EQ(::GetObjectType(dlg.CrossPen()), static_cast<DWORD>(OBJ_PEN));
     });
 }
 
@@ -271,7 +266,7 @@ TEST_F(Sampling, MinimisedItReadsNothingButACaptureTakesTheColourUnderThePointer
     const ImportReplacement reads("user32.dll", "GetCursorPos",
                                   reinterpret_cast<const void*>(&CountPointerRead));
     pointerReading = &reads;
-    Run([](HWND window, CPickerDlg& dlg) {
+    Run([](HWND window, CPickerDlg&) {
         HWND position = ::GetDlgItem(window, IDC_POSITION);
         const auto show = [&](UINT command) {
             ::SendMessageA(window, WM_SYSCOMMAND, command, 0);
@@ -288,7 +283,8 @@ TEST_F(Sampling, MinimisedItReadsNothingButACaptureTakesTheColourUnderThePointer
         ::SetCursorPos(150, 50);
         HotKey(window);
         EXPECT_EQ(pointerReads, 1);
-        EXPECT_EQ(dlg.State().m_crHistory1, kSceneRight);
+        Click(window, IDC_SLOT1);
+        EXPECT_EQ(WindowText(::GetDlgItem(window, IDC_VALUE_EDIT)), "40, 50, 220");
 
         // A timer armed after the restore fires after the sampling timer.
         show(SC_RESTORE);
