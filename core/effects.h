@@ -173,11 +173,11 @@ struct Announce {
     bool operator==(const Announce&) const = default;
 };
 
-using Effect = std::variant<EnableControl, ToggleMenuMark, StartSampleTimer, StopSampleTimer, ReadForCapture,
-                            SetTopmost, RepaintWindow, BindHotKey, ReleaseHotKey, DestroyMenuBar, ShowHotKey,
-                            TellHotKeyTaken, SetHotKeyRules, AddFormatItem, SelectFormatItem, SetValueText,
-                            SelectAllValueText, ScrollValueCaret, CopyValueSelection, PaintSwatches,
-                            SlotNamesChanged, Announce>;
+using Effect =
+    std::variant<EnableControl, ToggleMenuMark, StartSampleTimer, StopSampleTimer, ReadForCapture, SetTopmost,
+                 RepaintWindow, BindHotKey, ReleaseHotKey, DestroyMenuBar, ShowHotKey, TellHotKeyTaken,
+                 SetHotKeyRules, AddFormatItem, SelectFormatItem, SetValueText, SelectAllValueText,
+                 ScrollValueCaret, CopyValueSelection, PaintSwatches, SlotNamesChanged, Announce>;
 
 using Effects = std::vector<Effect>;
 

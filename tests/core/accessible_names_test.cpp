@@ -40,7 +40,8 @@ TEST(SlotNames, FollowTheColoursAlongTheHistory) {
         CaptureColor(state);
     }
     for (int slot = 1; slot <= kHistorySlots; ++slot) {
-        EXPECT_EQ(SlotName(state, slot), "Colour " + std::to_string(slot) + ": " + std::to_string(7 - slot) + ", 0, 0");
+        EXPECT_EQ(SlotName(state, slot),
+                  "Colour " + std::to_string(slot) + ": " + std::to_string(7 - slot) + ", 0, 0");
     }
 }
 

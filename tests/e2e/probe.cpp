@@ -26,6 +26,10 @@
 //                            prints N
 //   probe box COMMAND        sends the menu command that opens a box and prints
 //                            where the box opened: left top right bottom; closes it
+//   probe accessible ID      the control's name, role and value for assistive
+//                            technology: name|role|value
+//   probe name-changes       a line "ID client" or "ID window" for each change of
+//                            a control's name, until killed
 //   probe scene X Y W H RRGGBB...   coloured blocks in a row until killed
 #include <windows.h>
 
@@ -35,6 +39,7 @@
 #include <string>
 #include <vector>
 
+#include "accessible_reads.h"
 #include "resource.h"
 #include "view_options.h"
 #include "window_reads.h"
@@ -361,6 +366,8 @@ int main(int argc, char** argv) {
     if (verb == "command" && argc == 3) return Command(static_cast<UINT>(std::atoi(argv[2])));
     if (verb == "idle-periods" && argc == 3) return IdlePeriods(std::atoi(argv[2]));
     if (verb == "box" && argc == 3) return Box(static_cast<UINT>(std::atoi(argv[2])));
+    if (verb == "accessible" && argc == 3) return AccessibleControl(MainWindow(), std::atoi(argv[2]));
+    if (verb == "name-changes") return NameChanges(MainWindow());
     if (verb == "scene" && argc > 6) {
         std::vector<COLORREF> colours;
         for (int i = 6; i < argc; ++i) colours.push_back(ParseColour(argv[i]));
