@@ -24,8 +24,6 @@ TEST(SlotNames, SayEmptyUntilCapturedThenTheColourInTheFormatInForce) {
               (AccessibleDescription{"Colour 1: 18, 52, 86", AccessibleRole::PushButton, false}));
     OnSelchangeFormat(state, kFormatHtml);
     EXPECT_EQ(SlotName(state, 1), "Colour 1: #123456");
-    OnSelchangeFormat(state, kFormatHex);
-    EXPECT_EQ(SlotName(state, 1), "Colour 1: 12, 34, 56");
     // Nothing selected: no format to give the colour in.
     OnSelchangeFormat(state, -1);
     EXPECT_EQ(SlotName(state, 1), "Colour 1");
