@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 
+#include "accessible_names.h"
 #include "picker_state.h"
 #include "readout_format.h"
 
@@ -45,6 +46,7 @@ Effects CaptureColor(PickerState& state) {
         swatches.colours[IndexOf(slot)] = SlotColour(state, slot);
     }
     effects.push_back(swatches);
+    Append(effects, AnnounceCapture(state));
     return effects;
 }
 
@@ -56,7 +58,11 @@ Effects ShowSlotValue(const PickerState& state, COLORREF value) {
 
 Effects OnSlot(const PickerState& state, int slot) { return ShowSlotValue(state, SlotColour(state, slot)); }
 
-Effects OnCopy() { return {SelectAllValueText{}, ScrollValueCaret{}, CopyValueSelection{}}; }
+Effects OnCopy(std::string_view shown) {
+    Effects effects{SelectAllValueText{}, ScrollValueCaret{}, CopyValueSelection{}};
+    Append(effects, AnnounceCopy(shown));
+    return effects;
+}
 
 Effects HistoryStartUp(PickerState& state) {
     state.m_nCaptured = 0;

@@ -67,6 +67,8 @@ struct Printer {
         for (COLORREF colour : e.colours) out << " 0x" << std::setw(8) << colour;
         out << std::dec << " )";
     }
+    void operator()(const SlotNamesChanged&) const { out << "SlotNamesChanged"; }
+    void operator()(const Announce& e) const { out << "Announce(\"" << e.text << "\")"; }
 };
 
 }  // namespace

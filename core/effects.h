@@ -161,10 +161,23 @@ struct PaintSwatches {
     bool operator==(const PaintSwatches&) const = default;
 };
 
-using Effect = std::variant<EnableControl, ToggleMenuMark, StartSampleTimer, StopSampleTimer, ReadForCapture,
-                            SetTopmost, RepaintWindow, BindHotKey, ReleaseHotKey, DestroyMenuBar, ShowHotKey,
-                            TellHotKeyTaken, SetHotKeyRules, AddFormatItem, SelectFormatItem, SetValueText,
-                            SelectAllValueText, ScrollValueCaret, CopyValueSelection, PaintSwatches>;
+// The swatches' and numbered buttons' names have changed: tell assistive
+// technology, once for each.
+struct SlotNamesChanged {
+    bool operator==(const SlotNamesChanged&) const = default;
+};
+
+// Say `text` to the user through assistive technology, once.
+struct Announce {
+    std::string text;
+    bool operator==(const Announce&) const = default;
+};
+
+using Effect =
+    std::variant<EnableControl, ToggleMenuMark, StartSampleTimer, StopSampleTimer, ReadForCapture, SetTopmost,
+                 RepaintWindow, BindHotKey, ReleaseHotKey, DestroyMenuBar, ShowHotKey, TellHotKeyTaken,
+                 SetHotKeyRules, AddFormatItem, SelectFormatItem, SetValueText, SelectAllValueText,
+                 ScrollValueCaret, CopyValueSelection, PaintSwatches, SlotNamesChanged, Announce>;
 
 using Effects = std::vector<Effect>;
 

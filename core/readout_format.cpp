@@ -33,7 +33,8 @@ std::string FormatPosition(int x, int y) {
 
 Effects OnSelchangeFormat(PickerState& state, int selection) {
     state.m_nFormat = selection;
-    return {};
+    // The slots are named with their colours in the format in force.
+    return {SlotNamesChanged{}};
 }
 
 Effects FormatListStartUp(PickerState& state) {

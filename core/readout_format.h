@@ -28,7 +28,8 @@ std::optional<std::string> FormatColor(COLORREF value, int format);
 std::string FormatPosition(int x, int y);
 
 // The list's selection changed: the index becomes the format index, -1
-// (nothing selected) included. No text is rewritten.
+// (nothing selected) included. No text is rewritten; the slots' names, which
+// give their colours in the format, change.
 Effects OnSelchangeFormat(PickerState& state, int selection);
 
 // Start-up of the format list: its three items, "RGB" selected, index 2.

@@ -25,11 +25,20 @@ constexpr std::array<const char*, 12> kHelpPieces{
     "to the Clipboard.",
 };
 
+// The user has asked for the system's high-contrast colours.
+bool HighContrastOn() {
+    HIGHCONTRASTA contrast{};
+    contrast.cbSize = sizeof contrast;
+    return ::SystemParametersInfoA(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) &&
+           (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+}
+
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CHelpDlg, CDialog)
 ON_WM_CTLCOLOR()
 ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
+ON_MESSAGE(WM_SETTINGCHANGE, OnSettingChange)
 END_MESSAGE_MAP()
 
 std::string CHelpDlg::HelpText() {
@@ -70,12 +79,24 @@ void CHelpDlg::UseFontFor(UINT dpi) {
     m_font.Attach(scaled);
 }
 
+// The help text draws again in the colours of the setting now in force.
+LRESULT CHelpDlg::OnSettingChange(WPARAM wParam, LPARAM) {
+    const LRESULT result = Default();
+    if (wParam == SPI_SETHIGHCONTRAST) m_helpText.InvalidateRect(nullptr, TRUE);
+    return result;
+}
+
 // Only the help text is blue on grey-blue; the control decides, not the kind
-// of message.
+// of message. Under high contrast it takes the system's window colours, which
+// the user chose to be able to read.
 HBRUSH CHelpDlg::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {
     const HBRUSH platformBrush = CDialog::OnCtlColor(pDC, pWnd, nCtlColor);
     if (pWnd->GetDlgCtrlID() != IDC_HELP_TEXT) return platformBrush;
-    pDC->SetTextColor(kHelpTextColour);
     pDC->SetBkMode(TRANSPARENT);
+    if (HighContrastOn()) {
+        pDC->SetTextColor(::GetSysColor(COLOR_WINDOWTEXT));
+        return ::GetSysColorBrush(COLOR_WINDOW);
+    }
+    pDC->SetTextColor(kHelpTextColour);
     return m_brush;
 }

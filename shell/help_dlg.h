@@ -1,5 +1,6 @@
-// CHelpDlg: the usage text, in blue Arial on a grey-blue field, its font
-// scaled with the monitor the box is on.
+// CHelpDlg: the usage text, in blue Arial on a grey-blue field (in the
+// system's window colours under high contrast), its font scaled with the
+// monitor the box is on.
 #pragma once
 
 #include <string>
@@ -21,6 +22,7 @@ protected:
     BOOL OnInitDialog() override;
     HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
     LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSettingChange(WPARAM wParam, LPARAM lParam);
 
 private:
     // Sets the help text's font, 12 pixels high at 96 DPI, for `dpi`.

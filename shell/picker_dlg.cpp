@@ -1,5 +1,6 @@
 #include "picker_dlg.h"
 
+#include <string>
 #include <utility>
 
 #include "about_dlg.h"
@@ -42,7 +43,8 @@ END_MESSAGE_MAP()
 
 CPickerDlg::CPickerDlg(CWnd* pParent)
     : CDialog(IDD_PICKER_DIALOG, pParent),
-      m_hIcon(::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME))) {}
+      m_hIcon(::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME))),
+      m_accessible([this](int controlId) { return DescribeControl(controlId); }) {}
 
 void CPickerDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
@@ -67,6 +69,7 @@ void CPickerDlg::DoDataExchange(CDataExchange* pDX) {
 
 BOOL CPickerDlg::OnInitDialog() {
     CDialog::OnInitDialog();
+    NameControls();
 
     if (HMENU systemMenu = GetSystemMenu(FALSE)) {
         CString about;
@@ -234,7 +237,13 @@ void CPickerDlg::OnSelchangeFormat() {
     CarryOut(huevane::OnSelchangeFormat(m_state, m_formatList.GetCurSel()));
 }
 
-void CPickerDlg::OnCopy() { CarryOut(huevane::OnCopy()); }
+void CPickerDlg::OnCopy() {
+    // The user may have typed any text of any length into the box.
+    std::string shown(static_cast<std::size_t>(::GetWindowTextLengthA(m_valueEdit.m_hWnd)) + 1, '\0');
+    shown.resize(static_cast<std::size_t>(
+        ::GetWindowTextA(m_valueEdit.m_hWnd, shown.data(), static_cast<int>(shown.size()))));
+    CarryOut(huevane::OnCopy(shown));
+}
 
 void CPickerDlg::OnDestroy() {
     CDialog::OnDestroy();

@@ -5,6 +5,7 @@
 
 #include <optional>
 
+#include "accessible_controls.h"
 #include "effects.h"
 #include "picker_state.h"
 #include "platform.h"
@@ -81,6 +82,10 @@ private:
     void PaintSwatches(const std::array<huevane::COLORREF, 5>& colours);
     // Shows what the rules asked to tell, if it is not told yet.
     void TellUntold();
+    // The controls that assistive technology reads with the picker's names.
+    void NameControls();
+    std::optional<huevane::AccessibleDescription> DescribeControl(int controlId) const;
+    void TellSlotNamesChanged();
 
     // Posted to the window when there is something to tell.
     static constexpr UINT kTellMessage = WM_APP;
@@ -123,4 +128,5 @@ private:
     UINT m_dpiToFitAtRestore = 0;
     // What the rules asked to tell that the window has not told yet.
     std::optional<huevane::TellHotKeyTaken> m_untold;
+    AccessibleControls m_accessible;
 };

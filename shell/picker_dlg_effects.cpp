@@ -79,6 +79,8 @@ void CPickerDlg::CarryOut(const huevane::Effect& effect) {
         [&](const ScrollValueCaret&) { m_valueEdit.ScrollCaret(); },
         [&](const CopyValueSelection&) { m_valueEdit.Copy(); },
         [&](const huevane::PaintSwatches& e) { PaintSwatches(e.colours); },
+        [&](const SlotNamesChanged&) { TellSlotNamesChanged(); },
+        [&](const Announce& e) { AccessibleControls::Announce(m_hWnd, e.text); },
     };
     std::visit(carryOut, effect);
 }

@@ -41,14 +41,17 @@ TEST(CaptureHistory, EachCaptureEnablesTheNextButtonUpToTheFifthAndRepaintsAllFi
     PickerState state = StartedPicker();
     EXPECT_EQ(Capture(state, 0x000001),
               (Effects{EnableControl{Control::Slot1, true},
-                       PaintSwatches{{0x000001, 0xD8E9EC, 0xD8E9EC, 0xD8E9EC, 0xD8E9EC}}}));
+                       PaintSwatches{{0x000001, 0xD8E9EC, 0xD8E9EC, 0xD8E9EC, 0xD8E9EC}}, SlotNamesChanged{},
+                       Announce{"Captured 1, 0, 0"}}));
     EXPECT_EQ(Capture(state, 0x000002),
               (Effects{EnableControl{Control::Slot2, true},
-                       PaintSwatches{{0x000002, 0x000001, 0xD8E9EC, 0xD8E9EC, 0xD8E9EC}}}));
+                       PaintSwatches{{0x000002, 0x000001, 0xD8E9EC, 0xD8E9EC, 0xD8E9EC}}, SlotNamesChanged{},
+                       Announce{"Captured 2, 0, 0"}}));
     for (COLORREF colour = 3; colour <= 5; ++colour) Capture(state, colour);
     // The sixth and seventh move the history along and repaint, but enable no button.
-    EXPECT_EQ(Capture(state, 6), (Effects{PaintSwatches{{6, 5, 4, 3, 2}}}));
-    EXPECT_EQ(Capture(state, 7), (Effects{PaintSwatches{{7, 6, 5, 4, 3}}}));
+    EXPECT_EQ(Capture(state, 6),
+              (Effects{PaintSwatches{{6, 5, 4, 3, 2}}, SlotNamesChanged{}, Announce{"Captured 6, 0, 0"}}));
+    EXPECT_EQ(Capture(state, 7).front(), (Effect{PaintSwatches{{7, 6, 5, 4, 3}}}));
     EXPECT_EQ(Slots(state), (std::array<COLORREF, 5>{7, 6, 5, 4, 3}));
     EXPECT_EQ(state.m_nCaptured, 5);
 }
@@ -78,8 +81,13 @@ TEST(SlotButtons, WithNoFormatSelectedEnableCopyButWriteNothing) {
     EXPECT_EQ(OnSlot(state, 1), (Effects{EnableControl{Control::Copy, true}}));
 }
 
-TEST(Copy, SelectsScrollsAndCopiesTheEditBoxInThatOrder) {
-    EXPECT_EQ(OnCopy(), (Effects{SelectAllValueText{}, ScrollValueCaret{}, CopyValueSelection{}}));
+// What is announced is the box's text, whatever format it was written in or
+// whatever the user typed there.
+TEST(Copy, SelectsScrollsAndCopiesTheEditBoxInThatOrderThenSaysWhatItCopied) {
+    EXPECT_EQ(OnCopy("#ECE9D8"), (Effects{SelectAllValueText{}, ScrollValueCaret{}, CopyValueSelection{},
+                                          Announce{"Copied #ECE9D8"}}));
+    EXPECT_EQ(OnCopy("my own text").back(), Effect{Announce{"Copied my own text"}});
+    EXPECT_EQ(OnCopy("").back(), Effect{Announce{"Nothing to copy"}});
 }
 
 }  // namespace

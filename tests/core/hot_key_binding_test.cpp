@@ -134,7 +134,8 @@ TEST(HotKey, OnlyOurIdentifierCaptures) {
     const HotKeyResult ours = OnHotKey(state, HOTKEY_ID);
     EXPECT_EQ(ours.result, 0u);
     EXPECT_EQ(ours.effects, (Effects{EnableControl{Control::Slot1, true},
-                                     PaintSwatches{{0x112233, 0xD8E9EC, 0xD8E9EC, 0xD8E9EC, 0xD8E9EC}}}));
+                                     PaintSwatches{{0x112233, 0xD8E9EC, 0xD8E9EC, 0xD8E9EC, 0xD8E9EC}},
+                                     SlotNamesChanged{}, Announce{"Captured 51, 34, 17"}}));
     // The whole word counts: high bits make another identifier.
     for (std::uint64_t other :
          {0ull, 1ull, HOTKEY_ID - 1ull, HOTKEY_ID + 1ull, HOTKEY_ID | 0x10000ull, HOTKEY_ID | 1ull << 32}) {

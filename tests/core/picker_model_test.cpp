@@ -6,6 +6,7 @@
 #include <deque>
 #include <random>
 
+#include "accessible_names.h"
 #include "capture_history.h"
 #include "hot_key_binding.h"
 #include "readout_format.h"
@@ -24,12 +25,18 @@ struct StandInWindow {
     std::array<bool, 7> enabled{true, true, true, true, true, true, true};
     bool timerArmed = false;
     bool topmost = false;
+    // The slots' names as assistive technology was last told them.
+    std::array<std::string, kHistorySlots> slotNames{"Colour 1: empty", "Colour 2: empty", "Colour 3: empty",
+                                                     "Colour 4: empty", "Colour 5: empty"};
 
     bool& Enabled(Control control) { return enabled[static_cast<std::size_t>(control)]; }
     bool Enabled(Control control) const { return enabled[static_cast<std::size_t>(control)]; }
 
-    void CarryOut(const Effects& effects) {
+    void CarryOut(const Effects& effects, const PickerState& state) {
         for (const Effect& effect : effects) {
+            if (std::holds_alternative<SlotNamesChanged>(effect)) {
+                for (int slot = 1; slot <= kHistorySlots; ++slot) slotNames[slot - 1] = SlotName(state, slot);
+            }
             if (auto* e = std::get_if<EnableControl>(&effect)) Enabled(e->control) = e->enable;
             if (auto* e = std::get_if<ToggleMenuMark>(&effect)) marks.Toggle(e->item);
             if (std::holds_alternative<StartSampleTimer>(effect)) timerArmed = true;
@@ -42,31 +49,32 @@ struct StandInWindow {
 class PickerModel {
 public:
     explicit PickerModel(std::mt19937& random) : random_(random) {
-        window_.CarryOut(InitialiseDialog(state_));
+        window_.CarryOut(InitialiseDialog(state_), state_);
     }
 
     void Step() {
         switch (Pick(0, 14)) {
-            case 0: window_.CarryOut(OnOptionsZoom(state_)); break;
-            case 1: window_.CarryOut(OnOptionsOnTop(state_)); break;
-            case 2: window_.CarryOut(OnOptionsHotKeys(state_)); break;
-            case 3: window_.CarryOut(OnTimerStart(state_)); break;
-            case 4: window_.CarryOut(OnTimerStop(state_)); break;
-            case 5: window_.CarryOut(OnScale2x(state_)); break;
-            case 6: window_.CarryOut(OnScale4x(state_)); break;
-            case 7: window_.CarryOut(OnScale8x(state_)); break;
+            case 0: window_.CarryOut(OnOptionsZoom(state_), state_); break;
+            case 1: window_.CarryOut(OnOptionsOnTop(state_), state_); break;
+            case 2: window_.CarryOut(OnOptionsHotKeys(state_), state_); break;
+            case 3: window_.CarryOut(OnTimerStart(state_), state_); break;
+            case 4: window_.CarryOut(OnTimerStop(state_), state_); break;
+            case 5: window_.CarryOut(OnScale2x(state_), state_); break;
+            case 6: window_.CarryOut(OnScale4x(state_), state_); break;
+            case 7: window_.CarryOut(OnScale8x(state_), state_); break;
             case 8: HotKeyMessage(); break;
-            case 9: window_.CarryOut(OnSelchangeFormat(state_, Pick(-1, 2))); break;
+            case 9: window_.CarryOut(OnSelchangeFormat(state_, Pick(-1, 2)), state_); break;
             case 10: PressSlot(Pick(1, 5)); break;
             case 11:
-                if (window_.Enabled(Control::Copy)) window_.CarryOut(OnCopy());
+                if (window_.Enabled(Control::Copy)) window_.CarryOut(OnCopy("1, 2, 3"), state_);
                 break;
             case 12:
                 window_.CarryOut(OnSetHotKey(state_, static_cast<std::uint16_t>(Pick(0, 255)),
-                                             static_cast<std::uint16_t>(Pick(0, 15))));
+                                             static_cast<std::uint16_t>(Pick(0, 15))),
+                                 state_);
                 break;
             case 13: state_.m_crCurrent = static_cast<COLORREF>(random_()); break;
-            case 14: window_.CarryOut(OnMinimisedChanged(state_, Pick(0, 1) == 1)); break;
+            case 14: window_.CarryOut(OnMinimisedChanged(state_, Pick(0, 1) == 1), state_); break;
         }
     }
 
@@ -94,6 +102,10 @@ public:
         const StandInWindow& window = window_;
         EXPECT_EQ(window.Enabled(Control::HotKey), state_.m_bHotKeys == 1);
         EXPECT_EQ(window.Enabled(Control::Copy), slotPressed_);
+        // Every change of a slot's name was told.
+        for (int slot = 1; slot <= kHistorySlots; ++slot) {
+            EXPECT_EQ(window.slotNames[slot - 1], SlotName(state_, slot));
+        }
         ASSERT_GE(state_.m_nCaptured, 0);
         ASSERT_LE(state_.m_nCaptured, kHistorySlots);
         EXPECT_EQ(state_.m_nCaptured, static_cast<int>(captured_.size()));
@@ -123,13 +135,13 @@ private:
             captured_.push_front(state_.m_crCurrent);
             if (captured_.size() > kHistorySlots) captured_.pop_back();
         }
-        window_.CarryOut(result.effects);
+        window_.CarryOut(result.effects, state_);
     }
 
     // A disabled button cannot be pressed.
     void PressSlot(int slot) {
         if (!window_.Enabled(SlotButton(slot))) return;
-        window_.CarryOut(OnSlot(state_, slot));
+        window_.CarryOut(OnSlot(state_, slot), state_);
         slotPressed_ = true;
     }
 

@@ -58,13 +58,14 @@ TEST(FormatList, StartsWithThreeUnsortedItemsAndRgbSelected) {
     EXPECT_EQ(state.m_nFormat, kFormatRgb);
 }
 
-TEST(FormatList, SelectionBecomesTheFormatIndexAndRewritesNothing) {
+// The slots' names give their colours in the format: they change with it.
+TEST(FormatList, SelectionBecomesTheFormatIndexRewritesNothingAndRenamesTheSlots) {
     PickerState state;
     FormatListStartUp(state);
-    EXPECT_EQ(OnSelchangeFormat(state, 0), Effects{});
+    EXPECT_EQ(OnSelchangeFormat(state, 0), Effects{SlotNamesChanged{}});
     EXPECT_EQ(state.m_nFormat, kFormatHex);
     // No selection at all: later writers find no text and write nothing.
-    EXPECT_EQ(OnSelchangeFormat(state, -1), Effects{});
+    EXPECT_EQ(OnSelchangeFormat(state, -1), Effects{SlotNamesChanged{}});
     EXPECT_EQ(FormatColor(0x00000000, state.m_nFormat), std::nullopt);
 }
 

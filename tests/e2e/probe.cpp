@@ -29,6 +29,10 @@
 //   probe forge              posts what another program could forge (below); prints
 //                            whether the clipboard changed, the edit box's text and
 //                            how many boxes the main window holds open
+//   probe accessible ID      the control's name, role and value for assistive
+//                            technology: name|role|value
+//   probe name-changes       a line "ID client" or "ID window" for each change of
+//                            a control's name, until killed
 //   probe scene X Y W H RRGGBB...   coloured blocks in a row until killed
 #include <windows.h>
 
@@ -39,6 +43,7 @@
 #include <utility>
 #include <vector>
 
+#include "accessible_reads.h"
 #include "hot_key_binding.h"
 #include "resource.h"
 #include "view_options.h"
@@ -405,6 +410,8 @@ int main(int argc, char** argv) {
     if (verb == "idle-periods" && argc == 3) return IdlePeriods(std::atoi(argv[2]));
     if (verb == "box" && argc == 3) return Box(static_cast<UINT>(std::atoi(argv[2])));
     if (verb == "forge") return Forge();
+    if (verb == "accessible" && argc == 3) return AccessibleControl(MainWindow(), std::atoi(argv[2]));
+    if (verb == "name-changes") return NameChanges(MainWindow());
     if (verb == "scene" && argc > 6) {
         std::vector<COLORREF> colours;
         for (int i = 6; i < argc; ++i) colours.push_back(ParseColour(argv[i]));

@@ -69,18 +69,45 @@ point 250 70
 expect "position over blue" "X: 250, Y: 70" field position
 expect "colour over blue" "0, 0, 255" field live
 
+echo "== what a screen reader reads before a capture"
+reads() { probe accessible "$(id "$1")"; }
+check "the format list" "Readout format|combo box|" "$(reads IDC_FORMAT)"
+check "the hot key control" "Capture hot key|hot key field|" "$(reads IDC_HOTKEY)"
+check "'<'" "Use this hot key|push button|" "$(reads IDC_SET_HOTKEY)"
+check "the preview" "Colour under the pointer|graphic|" "$(reads IDC_PREVIEW)"
+check "the zoom view" "Zoomed view around the pointer|graphic|" "$(reads IDC_ZOOM)"
+check "the colour readout" "Colour|static text|0, 0, 255" "$(reads IDC_LIVE_VALUE)"
+check "the position readout" "Pointer position|static text|X: 250, Y: 70" "$(reads IDC_POSITION)"
+check "an empty swatch" "Colour 1: empty|graphic|" "$(reads IDC_SWATCH1)"
+check "an empty slot's button" "Colour 5: empty|push button|" "$(reads IDC_SLOT5)"
+
 echo "== Alt+C captures"
 check "no button before a capture" "000000" "$(field enabled)"
-point_seen 50 50; key alt+c
+changes=$(mktemp)
+"$WINELOADER" "$probe_exe" name-changes >"$changes" 2>/dev/null &
+watcher=$!
+eventually 1 grep -c watching "$changes" >/dev/null
+point_seen 50 50
+# Ticks with the pointer still: none of them renames anything.
+ticks_pass
+client_changes() { grep -c client "$changes"; }
+check "no name changes while the pointer is still" "0" "$(client_changes)"
+key alt+c
 expect "first capture enables button 1" "100000" field enabled
+expect "a capture renames the five swatches and five buttons once" "10" client_changes
+kill "$watcher"; rm -f "$changes"
 point_seen 150 50; key alt+c
 expect "second capture enables button 2" "110000" field enabled
 expect "swatch 1 shows the newest colour" "00FF00" pixel_of_control "$(id IDC_SWATCH1)"
 expect "swatch 2 shows the one before" "FF0000" pixel_of_control "$(id IDC_SWATCH2)"
+check "swatch 1 is named with the newest colour" "Colour 1: 0, 255, 0|graphic|" "$(reads IDC_SWATCH1)"
+check "button 2 with the one before" "Colour 2: 255, 0, 0|push button|" "$(reads IDC_SLOT2)"
 
 echo "== a numbered button and Copy"
 click_control "$(id IDC_SLOT2)"
 expect "button 2 writes its colour" "255, 0, 0" field edit
+# ROLE_SYSTEM_TEXT: "text" in Wine's words, "editable text" in Windows'.
+check "the edit box" "Value to copy|text|255, 0, 0" "$(reads IDC_VALUE_EDIT)"
 expect "Copy is enabled" "110001" field enabled
 click_control "$(id IDC_COPY)"
 expect "Copy puts the text on the clipboard" "255, 0, 0" clipboard

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "dialog_harness.h"
+#include "windows_stand_ins.h"
 
 namespace huevane_test {
 namespace {
@@ -67,6 +68,29 @@ TEST(HelpBox, ShowsTheSevenLinesInBlueArialOnGreyBlue) {
     });
     EXPECT_EQ(::GetObjectType(objects.brush), 0u) << "the brush went with the dialog";
     EXPECT_EQ(::GetObjectType(objects.font), 0u) << "the font went with the dialog";
+}
+
+// Switched on while the box is open, high contrast gives the help text the
+// system's window colours at once.
+TEST(HelpBox, UnderHighContrastTakesTheSystemsWindowColours) {
+    CHelpDlg help(nullptr);
+    RunInDialog(help, [](HWND dialog) {
+        HWND text = ::GetDlgItem(dialog, IDC_HELP_TEXT);
+        HighContrast on;
+        ::ValidateRect(text, nullptr);
+        ::SendMessageA(dialog, WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
+        RECT update{};
+        EXPECT_TRUE(::GetUpdateRect(text, &update, FALSE)) << "the text is drawn again";
+
+        HDC dc = ::CreateCompatibleDC(nullptr);
+        auto brush = reinterpret_cast<HBRUSH>(::SendMessageA(
+            dialog, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(text)));
+        LOGBRUSH colour{};
+        ::GetObjectA(brush, sizeof colour, &colour);
+        EXPECT_EQ(colour.lbColor, ::GetSysColor(COLOR_WINDOW));
+        EXPECT_EQ(::GetTextColor(dc), ::GetSysColor(COLOR_WINDOWTEXT));
+        ::DeleteDC(dc);
+    });
 }
 
 TEST(HelpBox, OpeningItManyTimesLeavesNoBrushOrFont) {

@@ -255,3 +255,26 @@ CommonControlsOnRequest::CommonControlsOnRequest()
 const std::vector<DWORD>& CommonControlsOnRequest::Requests() const { return requests; }
 
 }  // namespace huevane_test
+
+namespace huevane_test {
+
+namespace {
+
+const ImportReplacement* querying = nullptr;
+
+BOOL WINAPI HighContrastQuery(UINT action, UINT size, void* value, UINT flags) {
+    if (action != SPI_GETHIGHCONTRAST) {
+        return querying->Original<decltype(&HighContrastQuery)>()(action, size, value, flags);
+    }
+    static_cast<HIGHCONTRASTA*>(value)->dwFlags = HCF_HIGHCONTRASTON | HCF_AVAILABLE;
+    return TRUE;
+}
+
+}  // namespace
+
+HighContrast::HighContrast()
+    : query_("user32.dll", "SystemParametersInfoA", reinterpret_cast<const void*>(&HighContrastQuery)) {
+    querying = &query_;
+}
+
+}  // namespace huevane_test

@@ -6,6 +6,7 @@
 //   HotKeyAutoRepeat    a registered hot key held down, with the keyboard's repeat
 //   SecureDesktop       the pointer unreadable while another desktop takes the input
 //   CommonControlsOnRequest  the classes that the common controls are asked for
+//   HighContrast        the user's high-contrast setting, on
 #pragma once
 
 #include <windows.h>
@@ -110,6 +111,18 @@ public:
 
 private:
     ImportReplacement lookUp_;
+};
+
+// "HCF_HIGHCONTRASTON: The high contrast feature is on" (HIGHCONTRAST), as
+// SystemParametersInfo's SPI_GETHIGHCONTRAST gives it. Wine refuses to set
+// the feature (SPI_SETHIGHCONTRAST). While an object lives, the test program
+// reads the feature as on; every other setting is the system's.
+class HighContrast {
+public:
+    HighContrast();
+
+private:
+    ImportReplacement query_;
 };
 
 }  // namespace huevane_test

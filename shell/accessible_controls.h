@@ -1,0 +1,49 @@
+// AccessibleControls: a dialog's controls as assistive technology reads them,
+// and what the dialog announces to the user.
+//
+// Each named control answers WM_GETOBJECT with the system's own object for it
+// (CreateStdAccessibleObject), wrapped so that the picker gives its name, role
+// and value. Annotating the system's object instead (IAccPropServices) would
+// need no subclassing, but Wine's oleacc refuses every annotation (E_NOTIMPL),
+// and names that follow each capture would have to be set again at each one;
+// the wrapper asks the picker at each request, on Windows and Wine alike.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <string_view>
+#include <utility>
+
+#include "named_accessible.h"
+#include "platform/accessibility_api.h"
+
+class AccessibleControls {
+public:
+    explicit AccessibleControls(DescribeControl describe);
+    AccessibleControls(const AccessibleControls&) = delete;
+    AccessibleControls& operator=(const AccessibleControls&) = delete;
+
+    // From now until `control` is destroyed, readers get the picker's
+    // description of it.
+    void Name(HWND control);
+
+    // Tells readers that `control`'s name has changed.
+    static void NameChanged(HWND control);
+
+    // Says `text` to the user, whichever window is in front, where the system
+    // has UI Automation's notifications (Windows 10 1709 and later).
+    static void Announce(HWND window, std::string_view text);
+
+private:
+    struct Answering {
+        explicit Answering(DescribeControl d) : describe(std::move(d)) {}
+        DescribeControl describe;
+        ComApartment com;
+    };
+    struct NamedControl;
+    static LRESULT CALLBACK ControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT Answer(const std::shared_ptr<Answering>& answering, HWND control, WPARAM wParam);
+
+    std::shared_ptr<Answering> answering_;
+};

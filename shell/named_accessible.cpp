@@ -1,0 +1,141 @@
+#include "named_accessible.h"
+
+#include <string>
+
+#include "platform/accessibility_api.h"
+
+namespace {
+
+LONG RoleOf(huevane::AccessibleRole role) {
+    using enum huevane::AccessibleRole;
+    switch (role) {
+        case PushButton: return ROLE_SYSTEM_PUSHBUTTON;
+        case ComboBox: return ROLE_SYSTEM_COMBOBOX;
+        case EditableText: return ROLE_SYSTEM_TEXT;
+        case HotKeyField: return ROLE_SYSTEM_HOTKEYFIELD;
+        case StaticText: return ROLE_SYSTEM_STATICTEXT;
+        case Graphic: return ROLE_SYSTEM_GRAPHIC;
+    }
+    return ROLE_SYSTEM_CLIENT;
+}
+
+std::string TextOf(HWND window) {
+    std::string text(static_cast<std::size_t>(::GetWindowTextLengthA(window)) + 1, '\0');
+    text.resize(
+        static_cast<std::size_t>(::GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+HRESULT Give(std::string_view text, BSTR* out) {
+    if (!out) return E_POINTER;
+    *out = AnsiToBstr(text);
+    return *out ? S_OK : E_OUTOFMEMORY;
+}
+
+}  // namespace
+
+NamedAccessible::NamedAccessible(IAccessible* standard, HWND control,
+                                 std::weak_ptr<const DescribeControl> describe)
+    : standard_(standard), control_(control), describe_(std::move(describe)) {}
+
+NamedAccessible::~NamedAccessible() { standard_->Release(); }
+
+std::optional<huevane::AccessibleDescription> NamedAccessible::OwnDescription(const VARIANT& child) const {
+    if (child.vt != VT_I4 || child.lVal != CHILDID_SELF || !::IsWindow(control_)) return std::nullopt;
+    const std::shared_ptr<const DescribeControl> describe = describe_.lock();
+    if (!describe) return std::nullopt;
+    return (*describe)(::GetDlgCtrlID(control_));
+}
+
+HRESULT NamedAccessible::QueryInterface(REFIID iid, void** object) {
+    if (!object) return E_POINTER;
+    if (::IsEqualIID(iid, IID_IUnknown) || ::IsEqualIID(iid, IID_IDispatch) ||
+        ::IsEqualIID(iid, IID_IAccessible)) {
+        *object = static_cast<IAccessible*>(this);
+        AddRef();
+        return S_OK;
+    }
+    *object = nullptr;
+    return E_NOINTERFACE;
+}
+
+ULONG NamedAccessible::AddRef() { return static_cast<ULONG>(::InterlockedIncrement(&references_)); }
+
+ULONG NamedAccessible::Release() {
+    const LONG left = ::InterlockedDecrement(&references_);
+    if (left == 0) delete this;
+    return static_cast<ULONG>(left);
+}
+
+HRESULT NamedAccessible::get_accName(VARIANT child, BSTR* name) {
+    if (const auto own = OwnDescription(child)) return Give(own->name, name);
+    return standard_->get_accName(child, name);
+}
+
+HRESULT NamedAccessible::get_accRole(VARIANT child, VARIANT* role) {
+    const auto own = OwnDescription(child);
+    if (!own) return standard_->get_accRole(child, role);
+    if (!role) return E_POINTER;
+    role->vt = VT_I4;
+    role->lVal = RoleOf(own->role);
+    return S_OK;
+}
+
+HRESULT NamedAccessible::get_accValue(VARIANT child, BSTR* value) {
+    const auto own = OwnDescription(child);
+    if (own && own->valueIsShownText) return Give(TextOf(control_), value);
+    return standard_->get_accValue(child, value);
+}
+
+// The rest is the system's object's.
+HRESULT NamedAccessible::GetTypeInfoCount(UINT* count) { return standard_->GetTypeInfoCount(count); }
+HRESULT NamedAccessible::GetTypeInfo(UINT index, LCID locale, ITypeInfo** info) {
+    return standard_->GetTypeInfo(index, locale, info);
+}
+HRESULT NamedAccessible::GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID locale, DISPID* ids) {
+    return standard_->GetIDsOfNames(iid, names, count, locale, ids);
+}
+HRESULT NamedAccessible::Invoke(DISPID id, REFIID iid, LCID locale, WORD flags, DISPPARAMS* params,
+                                VARIANT* result, EXCEPINFO* exception, UINT* argumentError) {
+    return standard_->Invoke(id, iid, locale, flags, params, result, exception, argumentError);
+}
+HRESULT NamedAccessible::get_accParent(IDispatch** parent) { return standard_->get_accParent(parent); }
+HRESULT NamedAccessible::get_accChildCount(LONG* count) { return standard_->get_accChildCount(count); }
+HRESULT NamedAccessible::get_accChild(VARIANT child, IDispatch** object) {
+    return standard_->get_accChild(child, object);
+}
+HRESULT NamedAccessible::get_accDescription(VARIANT child, BSTR* description) {
+    return standard_->get_accDescription(child, description);
+}
+HRESULT NamedAccessible::get_accState(VARIANT child, VARIANT* state) {
+    return standard_->get_accState(child, state);
+}
+HRESULT NamedAccessible::get_accHelp(VARIANT child, BSTR* help) {
+    return standard_->get_accHelp(child, help);
+}
+HRESULT NamedAccessible::get_accHelpTopic(BSTR* file, VARIANT child, LONG* topic) {
+    return standard_->get_accHelpTopic(file, child, topic);
+}
+HRESULT NamedAccessible::get_accKeyboardShortcut(VARIANT child, BSTR* shortcut) {
+    return standard_->get_accKeyboardShortcut(child, shortcut);
+}
+HRESULT NamedAccessible::get_accFocus(VARIANT* child) { return standard_->get_accFocus(child); }
+HRESULT NamedAccessible::get_accSelection(VARIANT* children) { return standard_->get_accSelection(children); }
+HRESULT NamedAccessible::get_accDefaultAction(VARIANT child, BSTR* action) {
+    return standard_->get_accDefaultAction(child, action);
+}
+HRESULT NamedAccessible::accSelect(LONG flags, VARIANT child) { return standard_->accSelect(flags, child); }
+HRESULT NamedAccessible::accLocation(LONG* left, LONG* top, LONG* width, LONG* height, VARIANT child) {
+    return standard_->accLocation(left, top, width, height, child);
+}
+HRESULT NamedAccessible::accNavigate(LONG direction, VARIANT start, VARIANT* end) {
+    return standard_->accNavigate(direction, start, end);
+}
+HRESULT NamedAccessible::accHitTest(LONG left, LONG top, VARIANT* child) {
+    return standard_->accHitTest(left, top, child);
+}
+HRESULT NamedAccessible::accDoDefaultAction(VARIANT child) { return standard_->accDoDefaultAction(child); }
+HRESULT NamedAccessible::put_accName(VARIANT child, BSTR name) { return standard_->put_accName(child, name); }
+HRESULT NamedAccessible::put_accValue(VARIANT child, BSTR value) {
+    return standard_->put_accValue(child, value);
+}

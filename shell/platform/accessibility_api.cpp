@@ -1,0 +1,44 @@
+#include "accessibility_api.h"
+
+#include <string>
+
+#include "system_library.h"
+
+const AccessibilityApi& AccessibilityApi::Get() {
+    static const AccessibilityApi api{
+        SystemProc<decltype(createStdAccessibleObject)>("oleacc.dll", "CreateStdAccessibleObject"),
+        SystemProc<decltype(lresultFromObject)>("oleacc.dll", "LresultFromObject"),
+        SystemProc<decltype(coInitializeEx)>("ole32.dll", "CoInitializeEx"),
+        SystemProc<decltype(coUninitialize)>("ole32.dll", "CoUninitialize"),
+        SystemProc<decltype(sysAllocStringLen)>("oleaut32.dll", "SysAllocStringLen"),
+        SystemProc<decltype(sysFreeString)>("oleaut32.dll", "SysFreeString"),
+        SystemProc<decltype(uiaHostProviderFromHwnd)>("uiautomationcore.dll", "UiaHostProviderFromHwnd"),
+        SystemProc<decltype(uiaRaiseNotificationEvent)>("uiautomationcore.dll", "UiaRaiseNotificationEvent"),
+    };
+    return api;
+}
+
+ComApartment::~ComApartment() {
+    if (entered_) AccessibilityApi::Get().coUninitialize();
+}
+
+bool ComApartment::Enter() {
+    if (entered_ || inOther_) return true;
+    const AccessibilityApi& api = AccessibilityApi::Get();
+    if (!api.coInitializeEx) return false;
+    const HRESULT result = api.coInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    // S_FALSE: already in this apartment, entered once more all the same.
+    entered_ = SUCCEEDED(result);
+    inOther_ = result == RPC_E_CHANGED_MODE;
+    return entered_ || inOther_;
+}
+
+BSTR AnsiToBstr(std::string_view text) {
+    const AccessibilityApi& api = AccessibilityApi::Get();
+    if (!api.sysAllocStringLen) return nullptr;
+    const int size = static_cast<int>(text.size());
+    const int length = ::MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    ::MultiByteToWideChar(CP_ACP, 0, text.data(), size, wide.data(), length);
+    return api.sysAllocStringLen(wide.data(), static_cast<UINT>(length));
+}
