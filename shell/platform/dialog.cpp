@@ -128,12 +128,11 @@ const MessageMapEntry* CDialog::FindEntry(UINT message, WPARAM wParam) const {
 // posted commands open no box over a box). The system's own commands, and
 // OK and Cancel, which the ways of closing give, keep their handling.
 bool CDialog::RefusesCommand(UINT message, WPARAM wParam) const {
-    const bool disabled = !::IsWindowEnabled(m_hWnd);
-    if (message == WM_SYSCOMMAND) return disabled && (wParam & 0xFFF0) < SC_SIZE;
+    if (message == WM_SYSCOMMAND) return (wParam & 0xFFF0) < SC_SIZE && !::IsWindowEnabled(m_hWnd);
     if (message != WM_COMMAND) return false;
     const UINT id = LOWORD(wParam);
     if (id == IDOK || id == IDCANCEL) return false;
-    if (disabled) return true;
+    if (!::IsWindowEnabled(m_hWnd)) return true;
     const HWND control = ::GetDlgItem(m_hWnd, static_cast<int>(id));
     return control && !::IsWindowEnabled(control);
 }
