@@ -55,11 +55,18 @@ if(CMAKE_MATCH_1 LESS 6)
   message(FATAL_ERROR "${EXE} has subsystem version ${CMAKE_MATCH_1}: its heap would not end it on corruption")
 endif()
 # The stack protector's report, linked in where a function is protected; no
-# compiler version strings; the manifest asks for no elevation and names the
-# Windows versions that the program is made for.
-file(STRINGS ${EXE} texts REGEX "stack smashing detected|GCC: \\(|requestedExecutionLevel|supportedOS")
+# compiler version strings. The manifest asks for the common controls of
+# version 6, for per-monitor awareness of the DPI (v2, whose dialog manager
+# lays a dialog out again at a change of scale), else the system's, where the
+# system scales the whole window: never v1, which changes the scale and lays
+# nothing out again. It asks for no elevation and names the Windows versions
+# that the program is made for.
+file(STRINGS ${EXE} texts REGEX "stack smashing detected|GCC: \\(|Common-Controls|dpiAware|requestedExecutionLevel|supportedOS")
 set(expected_texts
     "stack smashing detected"
+    "name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""
+    ">true</dpiAware>"
+    ">PerMonitorV2, System</dpiAwareness>"
     "<requestedExecutionLevel level=\"asInvoker\" uiAccess=\"false\"/>"
     "<supportedOS Id=\"{e2011457-1546-43c5-a5fe-008deee3d3f0}\"/>"
     "<supportedOS Id=\"{35138b9a-5d96-4fbd-8e2d-a2440225f93a}\"/>"

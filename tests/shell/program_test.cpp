@@ -59,26 +59,6 @@ TEST(Program, StartsWithItsWindowAndEndsOnClose) {
     ::CloseHandle(process.hProcess);
 }
 
-// The manifest embedded in the program (resource type 24, identifier 1): the
-// common controls of version 6, and per-monitor awareness of the DPI (v2,
-// whose dialog manager lays a dialog out again at a change of scale), else
-// the system's, where the system scales the whole window: never v1, which
-// changes the scale and lays nothing out again.
-TEST(Program, ItsManifestAsksForCommonControls6AndPerMonitorDpiAwareness) {
-    HMODULE program = ::LoadLibraryExA(programPath.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-    ASSERT_NE(program, nullptr) << "could not open " << programPath;
-    HRSRC found = ::FindResourceA(program, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));
-    ASSERT_NE(found, nullptr) << "no manifest";
-    const char* bytes = static_cast<const char*>(::LockResource(::LoadResource(program, found)));
-    const std::string manifest(bytes, ::SizeofResource(program, found));
-    ::FreeLibrary(program);
-
-    for (const char* wanted : {"name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"",
-                               ">true</dpiAware>", ">PerMonitorV2, System</dpiAwareness>"}) {
-        EXPECT_NE(manifest.find(wanted), std::string::npos) << "the manifest lacks " << wanted;
-    }
-}
-
 }  // namespace
 
 // The program's path comes as the one argument, in either slash.
