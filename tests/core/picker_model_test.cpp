@@ -35,7 +35,8 @@ struct StandInWindow {
     void CarryOut(const Effects& effects, const PickerState& state) {
         for (const Effect& effect : effects) {
             if (std::holds_alternative<SlotNamesChanged>(effect)) {
-                for (int slot = 1; slot <= kHistorySlots; ++slot) slotNames[slot - 1] = SlotName(state, slot);
+                for (int slot = 1; slot <= kHistorySlots; ++slot)
+                    slotNames[static_cast<std::size_t>(slot - 1)] = SlotName(state, slot);
             }
             if (auto* e = std::get_if<EnableControl>(&effect)) Enabled(e->control) = e->enable;
             if (auto* e = std::get_if<ToggleMenuMark>(&effect)) marks.Toggle(e->item);
@@ -104,7 +105,7 @@ public:
         EXPECT_EQ(window.Enabled(Control::Copy), slotPressed_);
         // Every change of a slot's name was told.
         for (int slot = 1; slot <= kHistorySlots; ++slot) {
-            EXPECT_EQ(window.slotNames[slot - 1], SlotName(state_, slot));
+            EXPECT_EQ(window.slotNames[static_cast<std::size_t>(slot - 1)], SlotName(state_, slot));
         }
         ASSERT_GE(state_.m_nCaptured, 0);
         ASSERT_LE(state_.m_nCaptured, kHistorySlots);
