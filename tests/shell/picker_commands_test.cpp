@@ -94,9 +94,9 @@ TEST_F(PickerCommands, SlotButtonsWriteTheTextThatCopyPutsOnTheClipboard) {
     });
 }
 
-// The About box takes the input from the main window while it is open, and
-// gives it back at once as it is told to end, hidden, or is destroyed. Told
-// to end, it wakes its loop: also from a message that another thread sent,
+// A box takes the input from the main window while it is open, and gives it
+// back at once as it ends, hidden, whether told to end or destroyed. Told to
+// end, it wakes its loop: also from a message that another thread sent,
 // which GetMessage handles without returning.
 TEST_F(PickerCommands, AboutAndHelpOpenFromTheirMenus) {
     Run([](HWND window, CPickerDlg&) {
@@ -104,6 +104,7 @@ TEST_F(PickerCommands, AboutAndHelpOpenFromTheirMenus) {
         bool mainEnabled = true;
         InNextDialog([&](HWND box) {
             mainEnabled = ::IsWindowEnabled(window) != FALSE;
+            caption = WindowText(box);
             Click(box, IDOK);
             EXPECT_TRUE(::IsWindowEnabled(window));
             EXPECT_FALSE(::IsWindowVisible(box));
@@ -112,15 +113,12 @@ TEST_F(PickerCommands, AboutAndHelpOpenFromTheirMenus) {
         });
         Command(window, ID_HELP_ABOUT);
         EXPECT_FALSE(mainEnabled);
+        EXPECT_EQ(caption, "About Huevane");
         InNextDialog([&](HWND box) {
+            caption = WindowText(box);
             ::DestroyWindow(box);
             EXPECT_TRUE(::IsWindowEnabled(window));
         });
-        Command(window, ID_HELP_ABOUT);
-        CloseNextDialog(&caption);
-        Command(window, ID_HELP_ABOUT);
-        EXPECT_EQ(caption, "About Huevane");
-        CloseNextDialog(&caption);
         Command(window, ID_HELP_HELP);
         EXPECT_EQ(caption, "Help Dialog");
         CloseNextDialog(&caption);
