@@ -23,6 +23,10 @@ std::ostream& operator<<(std::ostream& out, const HotKeyCombination& c) {
     return out << "vk " << c.virtualKey << " flags " << c.flags << " mods " << c.modifiers;
 }
 
+std::ostream& operator<<(std::ostream& out, HotKeyRefusal refusal) {
+    return out << (refusal == HotKeyRefusal::Taken ? "taken" : "unusable");
+}
+
 struct Printer {
     std::ostream& out;
 
@@ -40,11 +44,11 @@ struct Printer {
     void operator()(const BindHotKey& e) const {
         static constexpr const char* kRequests[] = {"start-up", "switch on", "change", "keep stored"};
         out << "BindHotKey(" << e.combination << ", " << kRequests[static_cast<int>(e.request)];
-        if (e.request == HotKeyRequest::KeepStored) out << ", refused " << e.refused;
-        out << ')';
+        if (e.request == HotKeyRequest::KeepStored) out << ", refused " << e.refused << ' ' << e.refusal;
+        out << (e.noRepeat ? ")" : ", repeating)");
     }
-    void operator()(const TellHotKeyTaken& e) const {
-        out << "TellHotKeyTaken(" << e.taken;
+    void operator()(const TellHotKeyRefused& e) const {
+        out << "TellHotKeyRefused(" << e.refused << ' ' << e.refusal;
         if (e.kept) out << ", kept " << *e.kept;
         out << (e.hotKeysOff ? ", Hot Keys off)" : ")");
     }

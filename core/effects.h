@@ -82,14 +82,31 @@ enum class HotKeyRequest {
     KeepStored  // the stored combination again, after a change was refused
 };
 
-// Register the one global hot key. The window tells the rules whether the
-// platform registered it (OnHotKeyBound).
+// Why a combination cannot be the hot key, as the user is told.
+enum class HotKeyRefusal {
+    Taken,    // another program holds it
+    Unusable  // the platform does not take it as a hot key (F12, kept for debuggers)
+};
+
+// Register the one global hot key. The window tells the rules what the
+// platform answered (OnHotKeyBound).
 struct BindHotKey {
     HotKeyCombination combination;
     HotKeyRequest request;
-    // For KeepStored: the combination whose change was refused.
+    // For KeepStored: the combination whose change was refused, and why.
     HotKeyCombination refused{};
+    HotKeyRefusal refusal = HotKeyRefusal::Taken;
+    // Registered so that a held combination sends the hot key once, unless
+    // the platform refused that.
+    bool noRepeat = true;
     bool operator==(const BindHotKey&) const = default;
+};
+
+// The platform's answer to a registration, as the window reads it.
+enum class HotKeyAnswer {
+    Registered,
+    AlreadyRegistered,  // the combination is registered already, by another program or by this window
+    Refused             // any other refusal
 };
 
 struct ReleaseHotKey {
@@ -111,13 +128,14 @@ struct ShowHotKey {
 };
 
 // Tell the user, in a box over the window once it is open and its handler
-// done, that another program holds `taken`: which combination stays in force,
-// if any, and whether Hot Keys was switched off for it.
-struct TellHotKeyTaken {
-    HotKeyCombination taken;
+// done, that `refused` cannot be the hot key and why: which combination
+// stays in force, if any, and whether Hot Keys was switched off for it.
+struct TellHotKeyRefused {
+    HotKeyCombination refused;
+    HotKeyRefusal refusal;
     std::optional<HotKeyCombination> kept;
     bool hotKeysOff;
-    bool operator==(const TellHotKeyTaken&) const = default;
+    bool operator==(const TellHotKeyRefused&) const = default;
 };
 
 // The hot key control's rules: combinations it refuses (HKCOMB_*) and the
@@ -175,7 +193,7 @@ struct Announce {
 
 using Effect =
     std::variant<EnableControl, ToggleMenuMark, StartSampleTimer, StopSampleTimer, ReadForCapture, SetTopmost,
-                 RepaintWindow, BindHotKey, ReleaseHotKey, DestroyMenuBar, ShowHotKey, TellHotKeyTaken,
+                 RepaintWindow, BindHotKey, ReleaseHotKey, DestroyMenuBar, ShowHotKey, TellHotKeyRefused,
                  SetHotKeyRules, AddFormatItem, SelectFormatItem, SetValueText, SelectAllValueText,
                  ScrollValueCaret, CopyValueSelection, PaintSwatches, SlotNamesChanged, Announce>;
 

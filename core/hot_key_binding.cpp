@@ -43,20 +43,34 @@ Effects HotKeySetUp(PickerState& state) {
 
 Effects OnSetHotKey(PickerState& state, std::uint16_t virtualKey, std::uint16_t flags) {
     const HotKeyCombination shown{virtualKey, flags, TranslateHotKeyFlags(flags, state.m_nHotKeyMods)};
+    state.m_bHotKeyInForce = false;
     return {ReleaseHotKey{}, BindHotKey{shown, HotKeyRequest::Change}};
 }
 
-Effects OnHotKeyBound(PickerState& state, const BindHotKey& asked, bool registered) {
+Effects OnHotKeyBound(PickerState& state, const BindHotKey& asked, HotKeyAnswer answer) {
+    // The picker's registration in force is always of the stored
+    // combination, and only Hot Keys switched on asks without a release
+    // first: a registration in force is the one asked for again.
+    const bool inForce = answer == HotKeyAnswer::Registered || state.m_bHotKeyInForce;
+    if (!inForce && answer == HotKeyAnswer::Refused && asked.noRepeat) {
+        BindHotKey again = asked;
+        again.noRepeat = false;
+        return {again};
+    }
+    state.m_bHotKeyInForce = inForce;
     const HotKeyCombination stored = Stored(state);
     if (asked.request == HotKeyRequest::KeepStored) {
-        return {TellHotKeyTaken{asked.refused, registered ? std::optional(stored) : std::nullopt, false}};
+        return {TellHotKeyRefused{asked.refused, asked.refusal,
+                                  inForce ? std::optional(stored) : std::nullopt, false}};
     }
-    if (registered) {
+    if (inForce) {
         if (asked.request == HotKeyRequest::Change) Store(state, asked.combination);
         return {};
     }
+    const HotKeyRefusal refusal =
+        answer == HotKeyAnswer::AlreadyRegistered ? HotKeyRefusal::Taken : HotKeyRefusal::Unusable;
     if (asked.request == HotKeyRequest::Change && asked.combination != stored) {
-        return {BindHotKey{stored, HotKeyRequest::KeepStored, asked.combination},
+        return {BindHotKey{stored, HotKeyRequest::KeepStored, asked.combination, refusal},
                 ShowHotKey{stored.virtualKey, stored.flags}};
     }
     Effects effects;
@@ -68,26 +82,28 @@ Effects OnHotKeyBound(PickerState& state, const BindHotKey& asked, bool register
         effects.push_back(EnableControl{Control::HotKey, false});
         ToggleMenuCheck(state, kHotKeysItem, effects);
     }
-    effects.push_back(TellHotKeyTaken{asked.combination, std::nullopt, atStartUp});
+    effects.push_back(TellHotKeyRefused{asked.combination, refusal, std::nullopt, atStartUp});
     return effects;
 }
 
-std::string HotKeyTakenText(const std::string& taken, const std::optional<std::string>& kept,
-                            bool hotKeysOff) {
-    const std::string inUse = taken + " is in use by another program";
-    if (kept) return inUse + ". The hot key stays " + *kept + ".";
+std::string HotKeyRefusedText(const std::string& refused, HotKeyRefusal refusal,
+                              const std::optional<std::string>& kept, bool hotKeysOff) {
+    const std::string why = refused + (refusal == HotKeyRefusal::Taken ? " is in use by another program"
+                                                                       : " cannot be used as a hot key");
+    if (kept) return why + ". The hot key stays " + *kept + ".";
     if (hotKeysOff) {
-        return inUse +
+        return why +
                ", so Hot Keys is off. To use another combination, switch Hot Keys on under Options, "
                "choose it in the hot key box and press <.";
     }
-    return inUse + ", so no hot key is in force. Choose another combination in the hot key box and press <.";
+    return why + ", so no hot key is in force. Choose another combination in the hot key box and press <.";
 }
 
 Effects OnOptionsHotKeys(PickerState& state) {
     Effects effects;
     state.m_bHotKeys ^= 1;
     if (state.m_bHotKeys == 0) {
+        state.m_bHotKeyInForce = false;
         effects.push_back(ReleaseHotKey{});
         effects.push_back(EnableControl{Control::HotKey, false});
     } else {

@@ -52,16 +52,20 @@ Effects HotKeySetUp(PickerState& state);
 // new combination is stored once the platform has registered it.
 Effects OnSetHotKey(PickerState& state, std::uint16_t virtualKey, std::uint16_t flags);
 
-// What the platform answered to a registration: a combination that another
-// program holds is never shown as working. A refused change keeps the stored
-// combination, registered again and shown again in the control; a refusal at
-// start-up switches Hot Keys off; every refusal is told to the user.
-Effects OnHotKeyBound(PickerState& state, const BindHotKey& asked, bool registered);
+// What the platform answered to a registration. A combination that another
+// program holds, or that the platform does not take, is never shown as
+// working: a refused change keeps the stored combination, registered again
+// and shown again in the control; a refusal at start-up switches Hot Keys
+// off; every refusal is told to the user, as what it is. The picker's own
+// registration, refused as registered already, is in force. A refusal of
+// another kind is first asked again without the no-repeat flag, which
+// Windows Vista does not take.
+Effects OnHotKeyBound(PickerState& state, const BindHotKey& asked, HotKeyAnswer answer);
 
-// The words of a TellHotKeyTaken, with its combinations named as the hot key
-// control names them.
-std::string HotKeyTakenText(const std::string& taken, const std::optional<std::string>& kept,
-                            bool hotKeysOff);
+// The words of a TellHotKeyRefused, with its combinations named as the hot
+// key control names them.
+std::string HotKeyRefusedText(const std::string& refused, HotKeyRefusal refusal,
+                              const std::optional<std::string>& kept, bool hotKeysOff);
 
 // The Hot Keys command: off releases the hot key and disables the control; on
 // registers the stored combination and enables the control.

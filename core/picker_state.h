@@ -43,6 +43,9 @@ struct PickerState {
     std::uint16_t m_wHotKeyVk = 0;
     std::uint16_t m_wHotKeyFlags = 0;
     std::uint32_t m_nHotKeyMods = 0;
+    // Whether the picker's own registration of the stored combination is in
+    // force: registering it again is then refused as registered already.
+    bool m_bHotKeyInForce = false;
 
     MenuMarks m_marks;
 };

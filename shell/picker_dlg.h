@@ -127,6 +127,6 @@ private:
     // The scale of a change that came while the window was minimised, if any.
     UINT m_dpiToFitAtRestore = 0;
     // What the rules asked to tell that the window has not told yet.
-    std::optional<huevane::TellHotKeyTaken> m_untold;
+    std::optional<huevane::TellHotKeyRefused> m_untold;
     AccessibleControls m_accessible;
 };

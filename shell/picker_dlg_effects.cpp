@@ -53,15 +53,18 @@ void CPickerDlg::CarryOut(const huevane::Effect& effect) {
         // would otherwise send the hot key again and again, filling the
         // history with one colour and pushing out the earlier captures.
         [&](const BindHotKey& e) {
-            const bool registered =
-                ::RegisterHotKey(m_hWnd, HOTKEY_ID, e.combination.modifiers | MOD_NOREPEAT,
-                                 e.combination.virtualKey) != FALSE;
-            CarryOut(OnHotKeyBound(m_state, e, registered));
+            const UINT modifiers = e.combination.modifiers | (e.noRepeat ? MOD_NOREPEAT : 0);
+            HotKeyAnswer answer = HotKeyAnswer::Registered;
+            if (!::RegisterHotKey(m_hWnd, HOTKEY_ID, modifiers, e.combination.virtualKey)) {
+                answer = ::GetLastError() == ERROR_HOTKEY_ALREADY_REGISTERED ? HotKeyAnswer::AlreadyRegistered
+                                                                             : HotKeyAnswer::Refused;
+            }
+            CarryOut(OnHotKeyBound(m_state, e, answer));
         },
         // Told once the handler is done and the window is open, so that the
         // box neither holds the window back at start-up nor interrupts an
         // order of effects.
-        [&](const TellHotKeyTaken& e) {
+        [&](const TellHotKeyRefused& e) {
             if (!m_untold) PostMessage(kTellMessage);
             m_untold = e;
         },
@@ -94,9 +97,9 @@ void CPickerDlg::ToggleMenuCheck(int popup, int item) {
 
 void CPickerDlg::TellUntold() {
     if (!m_untold) return;
-    const huevane::TellHotKeyTaken told = *std::exchange(m_untold, std::nullopt);
-    const std::string text = huevane::HotKeyTakenText(
-        NameOfHotKey(told.taken), told.kept ? std::optional(NameOfHotKey(*told.kept)) : std::nullopt,
-        told.hotKeysOff);
+    const huevane::TellHotKeyRefused told = *std::exchange(m_untold, std::nullopt);
+    const std::string text = huevane::HotKeyRefusedText(
+        NameOfHotKey(told.refused), told.refusal,
+        told.kept ? std::optional(NameOfHotKey(*told.kept)) : std::nullopt, told.hotKeysOff);
     MessageBox(text.c_str(), "Huevane", MB_OK | MB_ICONEXCLAMATION);
 }

@@ -1,5 +1,7 @@
 #include "dialog.h"
 
+#include <utility>
+
 #include "app.h"
 #include "box_placement.h"
 
@@ -29,19 +31,24 @@ INT_PTR CDialog::DoModal() {
     }
     m_nResult.reset();
     // The owner takes no input while the box is open; it is enabled again
-    // before the box goes, so that it becomes the active window again.
-    const bool ownerDisabled = owner && !::EnableWindow(owner, FALSE);
+    // before the box goes, on every path, so that it becomes the active
+    // window again.
+    m_hDisabledOwner = owner && !::EnableWindow(owner, FALSE) ? owner : nullptr;
     if (::CreateDialogParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_nIDTemplate), owner, &DialogProc,
                              reinterpret_cast<LPARAM>(this))) {
         RunModalLoop();
     }
-    if (ownerDisabled) ::EnableWindow(owner, TRUE);
+    EnableOwner();
     if (m_hWnd) ::DestroyWindow(m_hWnd);
     return m_nResult.value_or(-1);
 }
 
 void CDialog::RunModalLoop() {
-    if (!m_nResult) ::ShowWindow(m_hWnd, SW_SHOWNORMAL);
+    // A box whose template is visible was shown as it was created, and that
+    // first show took the state that the starting program asked for (a
+    // shortcut's "Run: Minimized"): as the dialog manager, only a box not
+    // shown yet is shown here.
+    if (!m_nResult && !::IsWindowVisible(m_hWnd)) ::ShowWindow(m_hWnd, SW_SHOWNORMAL);
     MSG msg;
     while (!m_nResult && m_hWnd) {
         const BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
@@ -59,7 +66,20 @@ void CDialog::RunModalLoop() {
     }
 }
 
-void CDialog::EndDialog(int result) { m_nResult = result; }
+// The owner is enabled first, so that it is the window activated as the box
+// is hidden. A box ended by a message that another thread sent (a click on
+// OK from an automation tool) is ended inside GetMessage, which returns only
+// for a posted message: the loop is woken with one.
+void CDialog::EndDialog(int result) {
+    m_nResult = result;
+    EnableOwner();
+    ::ShowWindow(m_hWnd, SW_HIDE);
+    ::PostMessageA(m_hWnd, WM_NULL, 0, 0);
+}
+
+void CDialog::EnableOwner() {
+    if (m_hDisabledOwner) ::EnableWindow(std::exchange(m_hDisabledOwner, nullptr), TRUE);
+}
 
 BOOL CDialog::OnInitDialog() {
     CDataExchange exchange(this, FALSE);
@@ -97,6 +117,8 @@ LRESULT CALLBACK CDialog::SubclassProc(HWND window, UINT message, WPARAM wParam,
     // Once the object has let go of its window, the dialog's own handling.
     if (!self) return ::DefDlgProcA(window, message, wParam, lParam);
     if (message == WM_NCDESTROY) {
+        // Destroyed without EndDialog: the owner takes input again as it goes.
+        self->EnableOwner();
         const LRESULT result = ::CallWindowProcA(self->m_defaultProc, window, message, wParam, lParam);
         ::SetWindowLongPtrA(window, GWLP_USERDATA, 0);
         self->m_hWnd = nullptr;

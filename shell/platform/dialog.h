@@ -40,7 +40,8 @@ public:
     // result. With no parent, the application's main window owns it, which
     // is disabled while the dialog is open.
     virtual INT_PTR DoModal();
-    // Ends the modal loop once the message being handled is done.
+    // As the system's: the owner is enabled and the box hidden at once; the
+    // loop ends once the message being handled is done.
     void EndDialog(int result);
 
     virtual const MessageMap* GetMessageMap() const { return GetThisMessageMap(); }
@@ -70,6 +71,7 @@ protected:
 private:
     void RunModalLoop();
     bool RefusesCommand(UINT message, WPARAM wParam) const;
+    void EnableOwner();
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     const MessageMapEntry* FindEntry(UINT message, WPARAM wParam) const;
@@ -91,6 +93,8 @@ private:
     Message m_current{};
     // Set by EndDialog: the loop ends once it holds a result.
     std::optional<INT_PTR> m_nResult;
+    // The owner that the box disabled, until the box enables it again.
+    HWND m_hDisabledOwner = nullptr;
     // Between WM_ENTERSIZEMOVE and WM_EXITSIZEMOVE: the user moves or sizes it.
     bool m_bInMoveLoop = false;
     // While the system's menu or move loop runs.

@@ -9,8 +9,12 @@ namespace {
 
 constexpr std::uint16_t kVkF5 = 116;
 constexpr std::uint16_t kVkHome = 0x24;
+constexpr std::uint16_t kVkF12 = 0x7B;
 
 constexpr HotKeyCombination kAltC{0x43, 0x04, kModAlt};
+
+using enum HotKeyAnswer;
+using enum HotKeyRefusal;
 
 TEST(HotKey, StartsAsAltCShownRuledAndRegistered) {
     PickerState state;
@@ -56,7 +60,7 @@ TEST(HotKey, TranslatesExactlyOneModifierAndIgnoresTheExtendedKeyFlag) {
 // asked.
 Effects SetAndRegister(PickerState& state, std::uint16_t virtualKey, std::uint16_t flags) {
     const Effects set = OnSetHotKey(state, virtualKey, flags);
-    EXPECT_TRUE(OnHotKeyBound(state, std::get<BindHotKey>(set.back()), true).empty());
+    EXPECT_TRUE(OnHotKeyBound(state, std::get<BindHotKey>(set.back()), Registered).empty());
     return set;
 }
 
@@ -83,10 +87,12 @@ TEST(HotKey, SetWhileSwitchedOffChangesNeitherSwitchNorControlNorMark) {
     SetAndRegister(state, kVkF5, 0x02);
     EXPECT_EQ(state.m_bHotKeys, 0);
     EXPECT_FALSE(state.m_marks.IsChecked(kHotKeysItem));
-    // Switching on registers once more, with no release before it.
+    // Switching on registers once more, with no release before it: refused
+    // as registered already, by the picker itself, so nothing is told.
+    const BindHotKey again{{kVkF5, 0x02, kModControl}, HotKeyRequest::SwitchOn};
     EXPECT_EQ(OnOptionsHotKeys(state),
-              (Effects{BindHotKey{{kVkF5, 0x02, kModControl}, HotKeyRequest::SwitchOn},
-                       EnableControl{Control::HotKey, true}, ToggleMenuMark{kHotKeysItem}}));
+              (Effects{again, EnableControl{Control::HotKey, true}, ToggleMenuMark{kHotKeysItem}}));
+    EXPECT_EQ(OnHotKeyBound(state, again, AlreadyRegistered), Effects{});
 }
 
 // A combination that another program holds: the rules keep what works and
@@ -96,29 +102,32 @@ TEST(HotKey, ARefusalKeepsTheStoredCombinationAndIsTold) {
     const HotKeyCombination ctrlHome{kVkHome, 0x0A, kModControl};
     const BindHotKey change{ctrlHome, HotKeyRequest::Change};
     const BindHotKey keepAltC{kAltC, HotKeyRequest::KeepStored, ctrlHome};
-    EXPECT_EQ(OnHotKeyBound(state, change, false), (Effects{keepAltC, ShowHotKey{0x43, 0x04}}));
-    EXPECT_EQ(OnHotKeyBound(state, keepAltC, true), (Effects{TellHotKeyTaken{ctrlHome, kAltC, false}}));
-    EXPECT_EQ(OnHotKeyBound(state, keepAltC, false),
-              (Effects{TellHotKeyTaken{ctrlHome, std::nullopt, false}}))
+    EXPECT_EQ(OnHotKeyBound(state, change, AlreadyRegistered), (Effects{keepAltC, ShowHotKey{0x43, 0x04}}));
+    EXPECT_EQ(OnHotKeyBound(state, keepAltC, AlreadyRegistered),
+              (Effects{TellHotKeyRefused{ctrlHome, Taken, std::nullopt, false}}))
         << "Alt+C taken meanwhile too: no hot key is claimed";
+    EXPECT_EQ(OnHotKeyBound(state, keepAltC, Registered),
+              (Effects{TellHotKeyRefused{ctrlHome, Taken, kAltC, false}}));
     EXPECT_EQ(state.m_wHotKeyVk, 0x43);
     EXPECT_EQ(state.m_wHotKeyFlags, 0x04);
     EXPECT_EQ(state.m_nHotKeyMods, kModAlt);
-    EXPECT_EQ(OnHotKeyBound(state, BindHotKey{kAltC, HotKeyRequest::Change}, false),
-              (Effects{TellHotKeyTaken{kAltC, std::nullopt, false}}))
+    OnSetHotKey(state, 0x43, 0x04);
+    EXPECT_EQ(OnHotKeyBound(state, BindHotKey{kAltC, HotKeyRequest::Change}, AlreadyRegistered),
+              (Effects{TellHotKeyRefused{kAltC, Taken, std::nullopt, false}}))
         << "the stored combination itself refused: nothing to fall back on";
 
     // At start-up the window opens with Hot Keys off.
     PickerState starting = StartedPicker();
-    EXPECT_EQ(OnHotKeyBound(starting, BindHotKey{kAltC, HotKeyRequest::StartUp}, false),
+    EXPECT_EQ(OnHotKeyBound(starting, BindHotKey{kAltC, HotKeyRequest::StartUp}, AlreadyRegistered),
               (Effects{EnableControl{Control::HotKey, false}, ToggleMenuMark{kHotKeysItem},
-                       TellHotKeyTaken{kAltC, std::nullopt, true}}));
+                       TellHotKeyRefused{kAltC, Taken, std::nullopt, true}}));
     EXPECT_EQ(starting.m_bHotKeys, 0);
     EXPECT_FALSE(starting.m_marks.IsChecked(kHotKeysItem));
 }
 
 TEST(HotKey, SwitchingOffAndOnRegistersTheStoredCombination) {
     PickerState state = StartedPicker();
+    OnHotKeyBound(state, BindHotKey{kAltC, HotKeyRequest::StartUp}, Registered);
     EXPECT_EQ(OnOptionsHotKeys(state), (Effects{ReleaseHotKey{}, EnableControl{Control::HotKey, false},
                                                 ToggleMenuMark{kHotKeysItem}}));
     EXPECT_EQ(OnOptionsHotKeys(state),
@@ -126,6 +135,35 @@ TEST(HotKey, SwitchingOffAndOnRegistersTheStoredCombination) {
                        ToggleMenuMark{kHotKeysItem}}));
     EXPECT_EQ(state.m_bHotKeys, 1);
     EXPECT_TRUE(state.m_marks.IsChecked(kHotKeysItem));
+    EXPECT_EQ(OnHotKeyBound(state, BindHotKey{kAltC, HotKeyRequest::SwitchOn}, AlreadyRegistered),
+              (Effects{TellHotKeyRefused{kAltC, Taken, std::nullopt, false}}))
+        << "released when switched off: another program holds it now";
+}
+
+// Another refusal (F12, kept for debuggers) is asked again without the
+// no-repeat flag, which Windows Vista refuses, and then told as what it is.
+TEST(HotKey, AnotherRefusalIsAskedAgainWithoutNoRepeatThenToldAsUnusable) {
+    PickerState state = StartedPicker();
+    const HotKeyCombination altF12{kVkF12, 0x04, kModAlt};
+    const BindHotKey repeating{altF12, HotKeyRequest::Change, {}, Taken, false};
+    EXPECT_EQ(OnHotKeyBound(state, {altF12, HotKeyRequest::Change}, Refused), Effects{repeating});
+    EXPECT_EQ(
+        OnHotKeyBound(state, repeating, Refused),
+        (Effects{BindHotKey{kAltC, HotKeyRequest::KeepStored, altF12, Unusable}, ShowHotKey{0x43, 0x04}}));
+}
+
+// The notices word for word, each reason and each ending.
+TEST(HotKey, NoticesSayWhatWasRefusedWhyAndWhatIsInForce) {
+    EXPECT_EQ(HotKeyRefusedText("F12", Unusable, "Alt+C", false),
+              "F12 cannot be used as a hot key. The hot key stays Alt+C.");
+    EXPECT_EQ(
+        HotKeyRefusedText("Alt+C", Taken, std::nullopt, false),
+        "Alt+C is in use by another program, so no hot key is in force. Choose another combination in the "
+        "hot key box and press <.");
+    EXPECT_EQ(
+        HotKeyRefusedText("F12", Unusable, std::nullopt, true),
+        "F12 cannot be used as a hot key, so Hot Keys is off. To use another combination, switch Hot Keys "
+        "on under Options, choose it in the hot key box and press <.");
 }
 
 TEST(HotKey, OnlyOurIdentifierCaptures) {

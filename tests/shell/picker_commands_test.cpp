@@ -64,19 +64,31 @@ TEST_F(PickerCommands, SlotButtonsWriteTheTextThatCopyPutsOnTheClipboard) {
     });
 }
 
-// The About box takes the input from the main window while it is open.
+// A box takes the input from the main window while it is open, and gives it
+// back at once as it ends, hidden, whether told to end or destroyed. Told to
+// end, it wakes its loop: also from a message that another thread sent,
+// which GetMessage handles without returning.
 TEST_F(PickerCommands, AboutAndHelpOpenFromTheirMenus) {
     Run([](HWND window, CPickerDlg&) {
         std::string caption;
         bool mainEnabled = true;
-        InNextDialog([&](HWND) { mainEnabled = ::IsWindowEnabled(window) != FALSE; });
+        InNextDialog([&](HWND box) {
+            mainEnabled = ::IsWindowEnabled(window) != FALSE;
+            caption = WindowText(box);
+            Click(box, IDOK);
+            EXPECT_TRUE(::IsWindowEnabled(window));
+            EXPECT_FALSE(::IsWindowVisible(box));
+            EXPECT_TRUE(HIWORD(::GetQueueStatus(QS_POSTMESSAGE)) & QS_POSTMESSAGE)
+                << "a message wakes its loop";
+        });
         Command(window, ID_HELP_ABOUT);
         EXPECT_FALSE(mainEnabled);
-        EXPECT_TRUE(::IsWindowEnabled(window));
-        CloseNextDialog(&caption);
-        Command(window, ID_HELP_ABOUT);
         EXPECT_EQ(caption, "About Huevane");
-        CloseNextDialog(&caption);
+        InNextDialog([&](HWND box) {
+            caption = WindowText(box);
+            ::DestroyWindow(box);
+            EXPECT_TRUE(::IsWindowEnabled(window));
+        });
         Command(window, ID_HELP_HELP);
         EXPECT_EQ(caption, "Help Dialog");
         CloseNextDialog(&caption);

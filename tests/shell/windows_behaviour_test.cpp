@@ -1,6 +1,6 @@
 // What the program meets on Windows and not under Wine, through the test
 // harness's stand-ins for it: a held hot key, the secure desktop, the common
-// controls' classes registered on request.
+// controls' classes registered on request, the first show as a shortcut asks.
 #include <gtest/gtest.h>
 #include <shlwapi.h>
 #include <windows.h>
@@ -39,6 +39,13 @@ TEST_F(OnWindows, AHeldHotKeyCapturesOnceWhicheverWayItWasRegistered) {
         keyboard.Hold(window, kHotKey, 30);
         EXPECT_EQ(EnabledSlotButtons(window), 4) << "after Hot Keys off and on";
     });
+}
+
+// Started from a shortcut set to "Run: Minimized", the window opens minimised
+// and stays so: nothing restores it or takes the activation.
+TEST_F(OnWindows, FromAShortcutSetToRunMinimisedItOpensMinimised) {
+    const FirstShowFromStartUpInfo shortcut(SW_SHOWMINNOACTIVE);
+    Run([](HWND window, CPickerDlg&) { EXPECT_TRUE(::IsIconic(window)); });
 }
 
 // A tick that cannot read the pointer shows nothing new, and the colour that

@@ -6,6 +6,7 @@
 #include <map>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 #include "dialog_harness.h"
 
@@ -253,6 +254,30 @@ CommonControlsOnRequest::CommonControlsOnRequest()
 }
 
 const std::vector<DWORD>& CommonControlsOnRequest::Requests() const { return requests; }
+
+// --- The first show as the starting program asked -------------------------
+
+namespace {
+
+const ImportReplacement* creating = nullptr;
+int firstShow = -1;  // until the first visible dialog takes it
+
+HWND WINAPI CreateShownAsStartUpInfoSays(HINSTANCE instance, LPCSTR name, HWND owner, DLGPROC proc,
+                                         LPARAM param) {
+    HWND dialog =
+        creating->Original<decltype(&CreateShownAsStartUpInfoSays)>()(instance, name, owner, proc, param);
+    if (firstShow >= 0 && ::IsWindowVisible(dialog)) ::ShowWindow(dialog, std::exchange(firstShow, -1));
+    return dialog;
+}
+
+}  // namespace
+
+FirstShowFromStartUpInfo::FirstShowFromStartUpInfo(int startUpShow)
+    : creation_("user32.dll", "CreateDialogParamA",
+                reinterpret_cast<const void*>(&CreateShownAsStartUpInfoSays)) {
+    firstShow = startUpShow;
+    creating = &creation_;
+}
 
 }  // namespace huevane_test
 

@@ -7,6 +7,7 @@
 //   SecureDesktop       the pointer unreadable while another desktop takes the input
 //   CommonControlsOnRequest  the classes that the common controls are asked for
 //   HighContrast        the user's high-contrast setting, on
+//   FirstShowFromStartUpInfo the state that the starting program asked for, at the first show
 #pragma once
 
 #include <windows.h>
@@ -123,6 +124,20 @@ public:
 
 private:
     ImportReplacement query_;
+};
+
+// "[nCmdShow] is ignored the first time an application calls ShowWindow, if
+// the program that launched the application provides a STARTUPINFO
+// structure ... Applications create their main window by calling
+// CreateWindow with the WS_VISIBLE flag set" (ShowWindow); a shortcut set to
+// "Run: Minimized" gives SW_SHOWMINNOACTIVE. Wine shows the window as asked.
+// While an object lives, the first dialog created visible is then shown so.
+class FirstShowFromStartUpInfo {
+public:
+    explicit FirstShowFromStartUpInfo(int startUpShow);
+
+private:
+    ImportReplacement creation_;
 };
 
 }  // namespace huevane_test
