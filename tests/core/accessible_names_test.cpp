@@ -12,7 +12,7 @@ namespace {
 TEST(SlotNames, SayEmptyUntilCapturedThenTheColourInTheFormatInForce) {
     PickerState state = StartedPicker();
     EXPECT_EQ(SlotName(state, 1), "Colour 1: empty");
-    // The start colour that a capture before the first tick takes is a colour.
+    // A capture before the first tick takes the start colour.
     EXPECT_EQ(CaptureColor(state).back(), Effect{Announce{"Captured 236, 233, 216"}});
     EXPECT_EQ(SlotName(state, 1), "Colour 1: 236, 233, 216");
     EXPECT_EQ(SlotName(state, 2), "Colour 2: empty");
@@ -28,19 +28,6 @@ TEST(SlotNames, SayEmptyUntilCapturedThenTheColourInTheFormatInForce) {
     OnSelchangeFormat(state, -1);
     EXPECT_EQ(SlotName(state, 1), "Colour 1");
     EXPECT_EQ(AnnounceCapture(state).back(), Effect{Announce{"Captured"}});
-}
-
-// A sixth capture pushes the oldest out: every name moves along with its colour.
-TEST(SlotNames, FollowTheColoursAlongTheHistory) {
-    PickerState state = StartedPicker();
-    for (COLORREF red = 1; red <= 6; ++red) {
-        state.m_crCurrent = red;
-        CaptureColor(state);
-    }
-    for (int slot = 1; slot <= kHistorySlots; ++slot) {
-        EXPECT_EQ(SlotName(state, slot),
-                  "Colour " + std::to_string(slot) + ": " + std::to_string(7 - slot) + ", 0, 0");
-    }
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "accessible_names.h"
 #include "readout_format.h"
 #include "started_picker.h"
 
@@ -31,12 +32,6 @@ TEST(CaptureHistory, StartsEmptyWithCopyAndEveryNumberedButtonDisabled) {
     EXPECT_EQ(Slots(state), (std::array<COLORREF, 5>{0xD8E9EC, 0xD8E9EC, 0xD8E9EC, 0xD8E9EC, 0xD8E9EC}));
 }
 
-TEST(CaptureHistory, BeforeTheFirstTickCapturesTheStartColour) {
-    PickerState state = StartedPicker();
-    CaptureColor(state);
-    EXPECT_EQ(state.m_crHistory1, kInitialSlotColour);
-}
-
 TEST(CaptureHistory, EachCaptureEnablesTheNextButtonUpToTheFifthAndRepaintsAllFive) {
     PickerState state = StartedPicker();
     EXPECT_EQ(Capture(state, 0x000001),
@@ -54,6 +49,11 @@ TEST(CaptureHistory, EachCaptureEnablesTheNextButtonUpToTheFifthAndRepaintsAllFi
     EXPECT_EQ(Capture(state, 7).front(), (Effect{PaintSwatches{{7, 6, 5, 4, 3}}}));
     EXPECT_EQ(Slots(state), (std::array<COLORREF, 5>{7, 6, 5, 4, 3}));
     EXPECT_EQ(state.m_nCaptured, 5);
+    // Every slot's name moves along with its colour.
+    for (int slot = 1; slot <= kHistorySlots; ++slot) {
+        EXPECT_EQ(SlotName(state, slot),
+                  "Colour " + std::to_string(slot) + ": " + std::to_string(8 - slot) + ", 0, 0");
+    }
 }
 
 TEST(CaptureHistory, KeepsTheColourWholeWithItsHighByte) {

@@ -81,20 +81,6 @@ TEST(HotKey, SetReleasesThenRegistersWhatTheControlShows) {
               (Effects{ReleaseHotKey{}, BindHotKey{{0, 0, kModControl}, HotKeyRequest::Change}}));
 }
 
-TEST(HotKey, SetWhileSwitchedOffChangesNeitherSwitchNorControlNorMark) {
-    PickerState state = StartedPicker();
-    OnOptionsHotKeys(state);
-    SetAndRegister(state, kVkF5, 0x02);
-    EXPECT_EQ(state.m_bHotKeys, 0);
-    EXPECT_FALSE(state.m_marks.IsChecked(kHotKeysItem));
-    // Switching on registers once more, with no release before it: refused
-    // as registered already, by the picker itself, so nothing is told.
-    const BindHotKey again{{kVkF5, 0x02, kModControl}, HotKeyRequest::SwitchOn};
-    EXPECT_EQ(OnOptionsHotKeys(state),
-              (Effects{again, EnableControl{Control::HotKey, true}, ToggleMenuMark{kHotKeysItem}}));
-    EXPECT_EQ(OnHotKeyBound(state, again, AlreadyRegistered), Effects{});
-}
-
 // A combination that another program holds: the rules keep what works and
 // say what does not.
 TEST(HotKey, ARefusalKeepsTheStoredCombinationAndIsTold) {
@@ -125,6 +111,9 @@ TEST(HotKey, ARefusalKeepsTheStoredCombinationAndIsTold) {
     EXPECT_FALSE(starting.m_marks.IsChecked(kHotKeysItem));
 }
 
+// Switching on registers the stored combination again. Refused as registered
+// already, it is another program's if the picker released it when switched
+// off, and the picker's own if '<' registered it meanwhile.
 TEST(HotKey, SwitchingOffAndOnRegistersTheStoredCombination) {
     PickerState state = StartedPicker();
     OnHotKeyBound(state, BindHotKey{kAltC, HotKeyRequest::StartUp}, Registered);
@@ -136,8 +125,17 @@ TEST(HotKey, SwitchingOffAndOnRegistersTheStoredCombination) {
     EXPECT_EQ(state.m_bHotKeys, 1);
     EXPECT_TRUE(state.m_marks.IsChecked(kHotKeysItem));
     EXPECT_EQ(OnHotKeyBound(state, BindHotKey{kAltC, HotKeyRequest::SwitchOn}, AlreadyRegistered),
-              (Effects{TellHotKeyRefused{kAltC, Taken, std::nullopt, false}}))
-        << "released when switched off: another program holds it now";
+              (Effects{TellHotKeyRefused{kAltC, Taken, std::nullopt, false}}));
+
+    // '<' while off changes neither the switch nor the control nor the mark.
+    OnOptionsHotKeys(state);
+    SetAndRegister(state, kVkF5, 0x02);
+    EXPECT_EQ(state.m_bHotKeys, 0);
+    EXPECT_FALSE(state.m_marks.IsChecked(kHotKeysItem));
+    const BindHotKey again{{kVkF5, 0x02, kModControl}, HotKeyRequest::SwitchOn};
+    EXPECT_EQ(OnOptionsHotKeys(state),
+              (Effects{again, EnableControl{Control::HotKey, true}, ToggleMenuMark{kHotKeysItem}}));
+    EXPECT_EQ(OnHotKeyBound(state, again, AlreadyRegistered), Effects{});
 }
 
 // Another refusal (F12, kept for debuggers) is asked again without the
