@@ -237,20 +237,6 @@ TEST_F(Sampling, TheKthTickComesNoSoonerThanKPeriodsAfterTheStart) {
     });
 }
 
-TEST_F(Sampling, GoesOnBehindTheAboutAndHelpBoxes) {
-    Run([](HWND window, CPickerDlg&) {
-        for (UINT command : {ID_HELP_ABOUT, ID_HELP_HELP}) {
-            bool opened = false;
-            InNextDialog([&](HWND) {
-                opened = true;
-                EXPECT_TRUE(TimerWritesPosition(window)) << "no tick while box " << command << " was open";
-            });
-            Command(window, command);
-            EXPECT_TRUE(opened);
-        }
-    });
-}
-
 int pointerReads = 0;
 const ImportReplacement* pointerReading = nullptr;
 BOOL WINAPI CountPointerRead(LPPOINT point) {

@@ -279,18 +279,15 @@ FirstShowFromStartUpInfo::FirstShowFromStartUpInfo(int startUpShow)
     creating = &creation_;
 }
 
-}  // namespace huevane_test
-
-namespace huevane_test {
+// --- High contrast --------------------------------------------------------
 
 namespace {
 
 const ImportReplacement* querying = nullptr;
 
 BOOL WINAPI HighContrastQuery(UINT action, UINT size, void* value, UINT flags) {
-    if (action != SPI_GETHIGHCONTRAST) {
+    if (action != SPI_GETHIGHCONTRAST)
         return querying->Original<decltype(&HighContrastQuery)>()(action, size, value, flags);
-    }
     static_cast<HIGHCONTRASTA*>(value)->dwFlags = HCF_HIGHCONTRASTON | HCF_AVAILABLE;
     return TRUE;
 }
