@@ -36,6 +36,11 @@ AccessibleDescription Describe(const PickerState& state, NamedControl control, i
         case Position: return {"Pointer position", StaticText, true};
         case Swatch: return {SlotName(state, slot), Graphic, false};
         case SlotButton: return {SlotName(state, slot), PushButton, false};
+        // Renamed by each Copy: a reader tells the focused button's new name
+        // where the system has no announcements.
+        case CopyButton:
+            return {state.m_sLastCopied.empty() ? "Copy" : "Copy, copied " + state.m_sLastCopied, PushButton,
+                    false};
     }
     return {"", StaticText, false};
 }
@@ -45,9 +50,10 @@ Effects AnnounceCapture(const PickerState& state) {
     return {SlotNamesChanged{}, Announce{text.empty() ? "Captured" : "Captured " + text}};
 }
 
-Effects AnnounceCopy(std::string_view copied) {
+Effects AnnounceCopy(PickerState& state, std::string_view copied) {
     if (copied.empty()) return {Announce{"Nothing to copy"}};
-    return {Announce{"Copied " + std::string(copied)}};
+    state.m_sLastCopied = copied;
+    return {CopyNameChanged{}, Announce{"Copied " + std::string(copied)}};
 }
 
 }  // namespace huevane

@@ -24,7 +24,8 @@ enum class NamedControl {
     LiveValue,
     Position,
     Swatch,
-    SlotButton
+    SlotButton,
+    CopyButton
 };
 
 // The roles that the system gives its own controls, and the picture role of
@@ -52,7 +53,8 @@ std::string SlotName(const PickerState& state, int slot);
 // format in force ("Captured 236, 233, 216").
 Effects AnnounceCapture(const PickerState& state);
 
-// What a Copy announces, given the edit box's text as it was copied.
-Effects AnnounceCopy(std::string_view copied);
+// What a Copy tells, given the edit box's text as it was copied: the Copy
+// button's new name, and the announcement.
+Effects AnnounceCopy(PickerState& state, std::string_view copied);
 
 }  // namespace huevane

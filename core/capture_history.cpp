@@ -58,9 +58,9 @@ Effects ShowSlotValue(const PickerState& state, COLORREF value) {
 
 Effects OnSlot(const PickerState& state, int slot) { return ShowSlotValue(state, SlotColour(state, slot)); }
 
-Effects OnCopy(std::string_view shown) {
+Effects OnCopy(PickerState& state, std::string_view shown) {
     Effects effects{SelectAllValueText{}, ScrollValueCaret{}, CopyValueSelection{}};
-    Append(effects, AnnounceCopy(shown));
+    Append(effects, AnnounceCopy(state, shown));
     return effects;
 }
 

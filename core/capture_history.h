@@ -34,7 +34,7 @@ Effects OnSlot(const PickerState& state, int slot);
 
 // Copy: the edit box's whole text, `shown`, to the clipboard, and what was
 // copied announced.
-Effects OnCopy(std::string_view shown);
+Effects OnCopy(PickerState& state, std::string_view shown);
 
 // Start-up: no captures; Copy and the five numbered buttons disabled.
 Effects HistoryStartUp(PickerState& state);

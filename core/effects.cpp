@@ -72,6 +72,7 @@ struct Printer {
         out << std::dec << " )";
     }
     void operator()(const SlotNamesChanged&) const { out << "SlotNamesChanged"; }
+    void operator()(const CopyNameChanged&) const { out << "CopyNameChanged"; }
     void operator()(const Announce& e) const { out << "Announce(\"" << e.text << "\")"; }
 };
 

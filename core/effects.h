@@ -179,6 +179,11 @@ struct PaintSwatches {
     bool operator==(const PaintSwatches&) const = default;
 };
 
+// The Copy button's name has changed: tell assistive technology.
+struct CopyNameChanged {
+    bool operator==(const CopyNameChanged&) const = default;
+};
+
 // The swatches' and numbered buttons' names have changed: tell assistive
 // technology, once for each.
 struct SlotNamesChanged {
@@ -191,11 +196,11 @@ struct Announce {
     bool operator==(const Announce&) const = default;
 };
 
-using Effect =
-    std::variant<EnableControl, ToggleMenuMark, StartSampleTimer, StopSampleTimer, ReadForCapture, SetTopmost,
-                 RepaintWindow, BindHotKey, ReleaseHotKey, DestroyMenuBar, ShowHotKey, TellHotKeyRefused,
-                 SetHotKeyRules, AddFormatItem, SelectFormatItem, SetValueText, SelectAllValueText,
-                 ScrollValueCaret, CopyValueSelection, PaintSwatches, SlotNamesChanged, Announce>;
+using Effect = std::variant<EnableControl, ToggleMenuMark, StartSampleTimer, StopSampleTimer, ReadForCapture,
+                            SetTopmost, RepaintWindow, BindHotKey, ReleaseHotKey, DestroyMenuBar, ShowHotKey,
+                            TellHotKeyRefused, SetHotKeyRules, AddFormatItem, SelectFormatItem, SetValueText,
+                            SelectAllValueText, ScrollValueCaret, CopyValueSelection, PaintSwatches,
+                            SlotNamesChanged, CopyNameChanged, Announce>;
 
 using Effects = std::vector<Effect>;
 

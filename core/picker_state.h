@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "colorref.h"
 #include "menu_marks.h"
@@ -46,6 +47,10 @@ struct PickerState {
     // Whether the picker's own registration of the stored combination is in
     // force: registering it again is then refused as registered already.
     bool m_bHotKeyInForce = false;
+
+    // The text that the last Copy put on the clipboard, for the Copy
+    // button's accessible name.
+    std::string m_sLastCopied;
 
     MenuMarks m_marks;
 };

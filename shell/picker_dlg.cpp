@@ -242,7 +242,7 @@ void CPickerDlg::OnCopy() {
     std::string shown(static_cast<std::size_t>(::GetWindowTextLengthA(m_valueEdit.m_hWnd)) + 1, '\0');
     shown.resize(static_cast<std::size_t>(
         ::GetWindowTextA(m_valueEdit.m_hWnd, shown.data(), static_cast<int>(shown.size()))));
-    CarryOut(huevane::OnCopy(shown));
+    CarryOut(huevane::OnCopy(m_state, shown));
 }
 
 void CPickerDlg::OnDestroy() {

@@ -14,7 +14,7 @@ struct NamedId {
     int slot;
 };
 
-constexpr std::array<NamedId, 18> kNamedIds{{
+constexpr std::array<NamedId, 19> kNamedIds{{
     {IDC_FORMAT, huevane::NamedControl::FormatList, 0},
     {IDC_HOTKEY, huevane::NamedControl::CaptureHotKey, 0},
     {IDC_SET_HOTKEY, huevane::NamedControl::UseHotKey, 0},
@@ -33,6 +33,7 @@ constexpr std::array<NamedId, 18> kNamedIds{{
     {IDC_SLOT3, huevane::NamedControl::SlotButton, 3},
     {IDC_SLOT4, huevane::NamedControl::SlotButton, 4},
     {IDC_SLOT5, huevane::NamedControl::SlotButton, 5},
+    {IDC_COPY, huevane::NamedControl::CopyButton, 0},
 }};
 
 constexpr std::array<int, 10> kSlotIds{IDC_SWATCH1, IDC_SWATCH2, IDC_SWATCH3, IDC_SWATCH4, IDC_SWATCH5,

@@ -83,6 +83,9 @@ void CPickerDlg::CarryOut(const huevane::Effect& effect) {
         [&](const CopyValueSelection&) { m_valueEdit.Copy(); },
         [&](const huevane::PaintSwatches& e) { PaintSwatches(e.colours); },
         [&](const SlotNamesChanged&) { TellSlotNamesChanged(); },
+        [&](const huevane::CopyNameChanged&) {
+            AccessibleControls::NameChanged(::GetDlgItem(m_hWnd, IDC_COPY));
+        },
         [&](const Announce& e) { AccessibleControls::Announce(m_hWnd, e.text); },
     };
     std::visit(carryOut, effect);

@@ -81,13 +81,18 @@ TEST(SlotButtons, WithNoFormatSelectedEnableCopyButWriteNothing) {
     EXPECT_EQ(OnSlot(state, 1), (Effects{EnableControl{Control::Copy, true}}));
 }
 
-// What is announced is the box's text, whatever format it was written in or
-// whatever the user typed there.
+// What is announced, and what the Copy button is renamed to, is the box's
+// text, whatever format it was written in or whatever the user typed there.
 TEST(Copy, SelectsScrollsAndCopiesTheEditBoxInThatOrderThenSaysWhatItCopied) {
-    EXPECT_EQ(OnCopy("#ECE9D8"), (Effects{SelectAllValueText{}, ScrollValueCaret{}, CopyValueSelection{},
-                                          Announce{"Copied #ECE9D8"}}));
-    EXPECT_EQ(OnCopy("my own text").back(), Effect{Announce{"Copied my own text"}});
-    EXPECT_EQ(OnCopy("").back(), Effect{Announce{"Nothing to copy"}});
+    PickerState state = StartedPicker();
+    EXPECT_EQ(Describe(state, NamedControl::CopyButton).name, "Copy");
+    EXPECT_EQ(OnCopy(state, "#ECE9D8"),
+              (Effects{SelectAllValueText{}, ScrollValueCaret{}, CopyValueSelection{}, CopyNameChanged{},
+                       Announce{"Copied #ECE9D8"}}));
+    EXPECT_EQ(OnCopy(state, "my own text").back(), Effect{Announce{"Copied my own text"}});
+    EXPECT_EQ(Describe(state, NamedControl::CopyButton).name, "Copy, copied my own text");
+    EXPECT_EQ(OnCopy(state, "").back(), Effect{Announce{"Nothing to copy"}});
+    EXPECT_EQ(Describe(state, NamedControl::CopyButton).name, "Copy, copied my own text");
 }
 
 }  // namespace

@@ -67,7 +67,7 @@ public:
             case 9: window_.CarryOut(OnSelchangeFormat(state_, Pick(-1, 2)), state_); break;
             case 10: PressSlot(Pick(1, 5)); break;
             case 11:
-                if (window_.Enabled(Control::Copy)) window_.CarryOut(OnCopy("1, 2, 3"), state_);
+                if (window_.Enabled(Control::Copy)) window_.CarryOut(OnCopy(state_, "1, 2, 3"), state_);
                 break;
             case 12:
                 window_.CarryOut(OnSetHotKey(state_, static_cast<std::uint16_t>(Pick(0, 255)),

@@ -111,6 +111,7 @@ check "the edit box" "Value to copy|text|255, 0, 0" "$(reads IDC_VALUE_EDIT)"
 expect "Copy is enabled" "110001" field enabled
 click_control "$(id IDC_COPY)"
 expect "Copy puts the text on the clipboard" "255, 0, 0" clipboard
+check "Copy is renamed with what it copied" "Copy, copied 255, 0, 0|push button|" "$(reads IDC_COPY)"
 click_control "$(id IDC_VALUE_EDIT)"; key End; xdotool type --delay 50 " ok"
 expect "what the user types goes into the box" "255, 0, 0 ok" field edit
 click_control "$(id IDC_COPY)"
