@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/accessibility_api.h"
+#include "platform/wnd.h"
 
 namespace {
 
@@ -17,13 +18,6 @@ LONG RoleOf(huevane::AccessibleRole role) {
         case Graphic: return ROLE_SYSTEM_GRAPHIC;
     }
     return ROLE_SYSTEM_CLIENT;
-}
-
-std::string TextOf(HWND window) {
-    std::string text(static_cast<std::size_t>(::GetWindowTextLengthA(window)) + 1, '\0');
-    text.resize(
-        static_cast<std::size_t>(::GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
-    return text;
 }
 
 HRESULT Give(std::string_view text, BSTR* out) {
@@ -83,7 +77,7 @@ HRESULT NamedAccessible::get_accRole(VARIANT child, VARIANT* role) {
 
 HRESULT NamedAccessible::get_accValue(VARIANT child, BSTR* value) {
     const auto own = OwnDescription(child);
-    if (own && own->valueIsShownText) return Give(TextOf(control_), value);
+    if (own && own->valueIsShownText) return Give(CWnd(control_).GetWindowText(), value);
     return standard_->get_accValue(child, value);
 }
 

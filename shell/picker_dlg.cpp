@@ -1,6 +1,5 @@
 #include "picker_dlg.h"
 
-#include <string>
 #include <utility>
 
 #include "about_dlg.h"
@@ -237,13 +236,8 @@ void CPickerDlg::OnSelchangeFormat() {
     CarryOut(huevane::OnSelchangeFormat(m_state, m_formatList.GetCurSel()));
 }
 
-void CPickerDlg::OnCopy() {
-    // The user may have typed any text of any length into the box.
-    std::string shown(static_cast<std::size_t>(::GetWindowTextLengthA(m_valueEdit.m_hWnd)) + 1, '\0');
-    shown.resize(static_cast<std::size_t>(
-        ::GetWindowTextA(m_valueEdit.m_hWnd, shown.data(), static_cast<int>(shown.size()))));
-    CarryOut(huevane::OnCopy(m_state, shown));
-}
+// The user may have typed any text of any length into the box.
+void CPickerDlg::OnCopy() { CarryOut(huevane::OnCopy(m_state, m_valueEdit.GetWindowText())); }
 
 void CPickerDlg::OnDestroy() {
     CDialog::OnDestroy();

@@ -7,6 +7,8 @@
 // After windows.h, which it needs.
 #include <commctrl.h>
 
+#include <string>
+
 #include "posted_messages.h"
 
 class CWnd {
@@ -18,6 +20,13 @@ public:
     HWND GetSafeHwnd() const { return m_hWnd; }
     CWnd GetDlgItem(int id) const { return CWnd(::GetDlgItem(m_hWnd, id)); }
     int GetDlgCtrlID() const { return ::GetDlgCtrlID(m_hWnd); }
+    // The whole text, of any length.
+    std::string GetWindowText() const {
+        std::string text(static_cast<std::size_t>(::GetWindowTextLengthA(m_hWnd)) + 1, '\0');
+        text.resize(
+            static_cast<std::size_t>(::GetWindowTextA(m_hWnd, text.data(), static_cast<int>(text.size()))));
+        return text;
+    }
     BOOL IsIconic() const { return ::IsIconic(m_hWnd); }
     void GetClientRect(RECT* rect) const { ::GetClientRect(m_hWnd, rect); }
     HMENU GetMenu() const { return ::GetMenu(m_hWnd); }
