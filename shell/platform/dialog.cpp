@@ -58,7 +58,6 @@ void CDialog::RunModalLoop() {
             ::PostQuitMessage(static_cast<int>(msg.wParam));
             return;
         }
-        if (CarriesPointer(msg.message)) continue;
         if (!::IsDialogMessageA(m_hWnd, &msg)) {
             ::TranslateMessage(&msg);
             ::DispatchMessageA(&msg);
@@ -161,10 +160,6 @@ bool CDialog::RefusesCommand(UINT message, WPARAM wParam) const {
 
 LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (RefusesCommand(message, wParam)) return 0;
-    // The system's menu and move loops take the messages from the queue
-    // while they run.
-    if (message == WM_ENTERMENULOOP || message == WM_ENTERSIZEMOVE) m_systemLoopFilter.emplace();
-    if (message == WM_EXITMENULOOP || message == WM_EXITSIZEMOVE) m_systemLoopFilter.reset();
     const MessageMapEntry* entry = FindEntry(message, wParam);
     LRESULT result = 0;
     if (entry) {

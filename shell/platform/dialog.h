@@ -9,7 +9,6 @@
 
 #include "gdi.h"
 #include "message_map.h"
-#include "posted_messages.h"
 #include "wnd.h"
 #include "zoom_geometry.h"
 
@@ -97,6 +96,4 @@ private:
     HWND m_hDisabledOwner = nullptr;
     // Between WM_ENTERSIZEMOVE and WM_EXITSIZEMOVE: the user moves or sizes it.
     bool m_bInMoveLoop = false;
-    // While the system's menu or move loop runs.
-    std::optional<CPostedPointerFilter> m_systemLoopFilter;
 };

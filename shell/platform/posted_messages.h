@@ -1,6 +1,6 @@
 // Messages that another program posts.
 //   CarriesPointer          a message whose parameters point into the sender's memory
-//   CPostedPointerFilter    posted pointer messages dropped in the system's own loops
+//   CPostedPointerFilter    posted pointer messages dropped in every loop of the thread
 #pragma once
 
 #include <windows.h>
@@ -13,10 +13,12 @@
 // program, or the platform's default handling, would write through it.
 bool CarriesPointer(UINT message);
 
-// The program's own loops drop what CarriesPointer names as they take it from
-// the queue. The system runs loops of its own while a menu is open, while a
-// window is moved or sized and while a message box is shown: while an object
-// lives, the messages those loops take are filtered the same way.
+// While an object lives, every loop of the thread that made it drops what
+// CarriesPointer names as the loop takes it from the queue: the program's own
+// loops, and those that the system runs while a menu is open (the menu bar,
+// the system menu, a control's context menu), while a window is moved or
+// sized and while a message box is shown. The program holds one for the
+// life of its thread, so that nothing another program posts switches it off.
 class CPostedPointerFilter {
 public:
     CPostedPointerFilter();

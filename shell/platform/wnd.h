@@ -9,8 +9,6 @@
 
 #include <string>
 
-#include "posted_messages.h"
-
 class CWnd {
 public:
     CWnd() = default;
@@ -42,9 +40,7 @@ public:
     BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
         return ::PostMessageA(m_hWnd, message, wParam, lParam);
     }
-    // The box's loop is the system's.
     int MessageBox(const char* text, const char* caption, UINT type) const {
-        const CPostedPointerFilter filter;
         return ::MessageBoxA(m_hWnd, text, caption, type);
     }
     BOOL SetMenu(HMENU menu) { return ::SetMenu(m_hWnd, menu); }

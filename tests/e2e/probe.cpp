@@ -29,6 +29,9 @@
 //   probe forge              posts what another program could forge (below); prints
 //                            whether the clipboard changed, the edit box's text and
 //                            how many boxes the main window holds open
+//   probe posted-pointer LOOP   posts a real address inside the picker in one of
+//                            the system's loops (below); prints whether the
+//                            picker wrote there
 //   probe accessible ID      the control's name, role and value for assistive
 //                            technology: name|role|value
 //   probe name-changes       a line "ID client" or "ID window" for each change of
@@ -232,6 +235,15 @@ int IdlePeriods(int periods) {
     return 0;
 }
 
+// Cancels the box that the main window holds open, if any; whether none is
+// left.
+bool CloseBox(HWND main) {
+    OwnedBox search{main, nullptr};
+    if (::EnumWindows(&FindOwnedBox, reinterpret_cast<LPARAM>(&search))) return true;
+    ::PostMessageA(search.box, WM_COMMAND, IDCANCEL, 0);
+    return WaitFor([&] { return !::IsWindow(search.box); });
+}
+
 int Box(UINT command) {
     HWND main = MainWindow();
     if (!main) return Failed("no main window");
@@ -244,8 +256,7 @@ int Box(UINT command) {
     ::GetWindowRect(search.box, &rect);
     std::printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right, rect.bottom);
     std::fflush(stdout);
-    ::PostMessageA(search.box, WM_COMMAND, IDCANCEL, 0);
-    return WaitFor([&] { return !::IsWindow(search.box); }) ? 0 : 1;
+    return CloseBox(main) ? 0 : 1;
 }
 
 BOOL CALLBACK CountOwnedBoxes(HWND window, LPARAM found) {
@@ -283,6 +294,61 @@ int Forge() {
     ::EnumWindows(&CountOwnedBoxes, reinterpret_cast<LPARAM>(&boxes));
     std::printf("clipboard %s\n", ::GetClipboardSequenceNumber() == clipboard ? "untouched" : "written");
     std::printf("edit=%s\nboxes=%d\n", WindowText(::GetDlgItem(main, IDC_VALUE_EDIT)).c_str(), boxes.second);
+    return 0;
+}
+
+// Whether the main window's thread runs a menu's loop.
+bool InMenu(HWND main) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    return ::GetGUIThreadInfo(::GetWindowThreadProcessId(main, nullptr), &info) &&
+           (info.flags & GUI_INMENUMODE);
+}
+
+// A buffer of the probe's own inside the picker (any program at the same
+// integrity may write another's memory), whose address goes with a posted
+// WM_GETDPISCALEDSIZE while the picker's thread runs one of the system's
+// loops: the menu bar's, which the window is then told has ended, or that of
+// the value box's context menu, which belongs to the edit control. The hot
+// key's capture, posted last, enables the next numbered button once that
+// loop has handled all before it; the menu is then cancelled. A box left open
+// is closed first: the system opens no menu bar over one.
+int PostedPointer(const std::string& loop) {
+    HWND main = MainWindow();
+    if (main && !CloseBox(main)) return Failed("the box did not close");
+    int captured = 0;
+    while (main && captured < 5 && ::IsWindowEnabled(::GetDlgItem(main, IDC_SLOT1 + captured))) ++captured;
+    if (!main || captured == 5) return Failed("no main window with a numbered button left to enable");
+    DWORD id = 0;
+    ::GetWindowThreadProcessId(main, &id);
+    HANDLE process = ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, id);
+    const std::string planted(sizeof(SIZE) * 4, 'Z');
+    void* buffer =
+        process ? ::VirtualAllocEx(process, nullptr, planted.size(), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE)
+                : nullptr;
+    if (!buffer || !::WriteProcessMemory(process, buffer, planted.data(), planted.size(), nullptr)) {
+        return Failed("no buffer inside the picker");
+    }
+    HWND owner = main;
+    if (loop == "edit-menu") {
+        owner = ::GetDlgItem(main, IDC_VALUE_EDIT);
+        ::PostMessageA(owner, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(owner), MAKELPARAM(-1, -1));
+    } else {
+        ::PostMessageA(main, WM_SYSCOMMAND, SC_KEYMENU, 0);
+        ::PostMessageA(main, WM_EXITMENULOOP, FALSE, 0);
+    }
+    ::PostMessageA(main, WM_GETDPISCALEDSIZE, 144, reinterpret_cast<LPARAM>(buffer));
+    ::PostMessageA(main, WM_HOTKEY, huevane::HOTKEY_ID, 0);
+    const bool handled = WaitFor([&] { return ::IsWindowEnabled(::GetDlgItem(main, IDC_SLOT1 + captured)); });
+    const bool inMenu = InMenu(main);
+    ::PostMessageA(owner, WM_CANCELMODE, 0, 0);
+    std::string found(planted.size(), '\0');
+    ::ReadProcessMemory(process, buffer, found.data(), found.size(), nullptr);
+    ::VirtualFreeEx(process, buffer, 0, MEM_RELEASE);
+    ::CloseHandle(process);
+    if (!handled || !inMenu) return Failed("the loop did not handle what was posted");
+    if (!WaitFor([&] { return !InMenu(main); })) return Failed("the menu did not close");
+    std::printf("buffer %s\n", found == planted ? "untouched" : "written");
     return 0;
 }
 
@@ -410,6 +476,7 @@ int main(int argc, char** argv) {
     if (verb == "idle-periods" && argc == 3) return IdlePeriods(std::atoi(argv[2]));
     if (verb == "box" && argc == 3) return Box(static_cast<UINT>(std::atoi(argv[2])));
     if (verb == "forge") return Forge();
+    if (verb == "posted-pointer" && argc == 3) return PostedPointer(argv[2]);
     if (verb == "accessible" && argc == 3) return AccessibleControl(MainWindow(), std::atoi(argv[2]));
     if (verb == "name-changes") return NameChanges(MainWindow());
     if (verb == "scene" && argc > 6) {

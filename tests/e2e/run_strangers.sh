@@ -3,7 +3,8 @@
 # DLLs with the names of system DLLs (a Downloads folder holds whatever was
 # downloaded), it loads none of them, also where the system would look in
 # the program's folder first. And another program's forged messages, posted
-# to its window, neither end it nor copy, write or open box upon box.
+# to its window, neither end it nor copy, write or open box upon box, nor
+# make it write through a pointer, whichever loop its thread runs.
 #
 # usage: run_strangers.sh HUEVANE_EXE PROBE_EXE PLANTED_DLL
 set -u
@@ -16,7 +17,9 @@ downloads=$(dirname "$WINEPREFIX")/downloads
 rm -rf "$downloads"
 mkdir -p "$downloads"
 cp "$1" "$downloads/Huevane.exe"
-planted=(uxtheme dwmapi version msimg32 comctl32 oleacc uiautomationcore)
+# The crypto provider's and what it loads, which the stack protector's
+# guard would ask for.
+planted=(uxtheme dwmapi version msimg32 comctl32 oleacc uiautomationcore bcrypt crypt32 rsaenh cryptsp cryptbase)
 for name in "${planted[@]}"; do cp "$3" "$downloads/$name.dll"; done
 exe=$downloads/Huevane.exe
 # Wine then searches the program's folder before its own DLLs, as Windows
@@ -35,5 +38,7 @@ check "the window still answers" 1 "$(probe_once idle-periods 1)"
 check "the clipboard is untouched" "clipboard untouched" "$(sed -n 1p <<<"$forged")"
 check "no slot's text was written" "edit=" "$(sed -n 2p <<<"$forged")"
 check "one box opened" "boxes=1" "$(sed -n 3p <<<"$forged")"
+check "no answer written in the menu bar's loop" "buffer untouched" "$(probe_once posted-pointer menu-bar)"
+check "no answer written in the value box's menu" "buffer untouched" "$(probe_once posted-pointer edit-menu)"
 
 report
