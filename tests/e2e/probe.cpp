@@ -27,11 +27,9 @@
 //   probe box COMMAND        sends the menu command that opens a box and prints
 //                            where the box opened: left top right bottom; closes it
 //   probe forge              posts what another program could forge (below); prints
-//                            whether the clipboard changed, the edit box's text and
-//                            how many boxes the main window holds open
-//   probe posted-pointer LOOP   posts a real address inside the picker in one of
-//                            the system's loops (below); prints whether the
-//                            picker wrote there
+//                            whether the clipboard changed, the edit box's text,
+//                            how many boxes the main window holds open and whether
+//                            the picker wrote into the buffer of each menu's loop
 //   probe accessible ID      the control's name, role and value for assistive
 //                            technology: name|role|value
 //   probe name-changes       a line "ID client" or "ID window" for each change of
@@ -235,15 +233,6 @@ int IdlePeriods(int periods) {
     return 0;
 }
 
-// Cancels the box that the main window holds open, if any; whether none is
-// left.
-bool CloseBox(HWND main) {
-    OwnedBox search{main, nullptr};
-    if (::EnumWindows(&FindOwnedBox, reinterpret_cast<LPARAM>(&search))) return true;
-    ::PostMessageA(search.box, WM_COMMAND, IDCANCEL, 0);
-    return WaitFor([&] { return !::IsWindow(search.box); });
-}
-
 int Box(UINT command) {
     HWND main = MainWindow();
     if (!main) return Failed("no main window");
@@ -256,7 +245,8 @@ int Box(UINT command) {
     ::GetWindowRect(search.box, &rect);
     std::printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right, rect.bottom);
     std::fflush(stdout);
-    return CloseBox(main) ? 0 : 1;
+    ::PostMessageA(search.box, WM_COMMAND, IDCANCEL, 0);
+    return WaitFor([&] { return !::IsWindow(search.box); }) ? 0 : 1;
 }
 
 BOOL CALLBACK CountOwnedBoxes(HWND window, LPARAM found) {
@@ -267,14 +257,34 @@ BOOL CALLBACK CountOwnedBoxes(HWND window, LPARAM found) {
 }
 
 // What any program on the desktop can post to the main window: garbage where
-// a message carries a pointer, button 1 and Copy while they are disabled, and
-// the commands that open About and Help, many times over. Then the hot key,
-// whose capture enables button 1 once everything posted before it has been
-// handled.
+// a message carries a pointer, and the address of a buffer that it placed
+// inside the picker in the menu bar's loop, which the window is told has
+// ended, and in that of the value box's context menu, which belongs to the
+// edit control, each loop then cancelled; button 1 and Copy while they are
+// disabled, and the commands that open About and Help, many times over.
+// Then the hot key, whose capture enables button 1 once everything posted
+// before it has been handled.
 int Forge() {
     HWND main = MainWindow();
     if (!main) return Failed("no main window");
     const DWORD clipboard = ::GetClipboardSequenceNumber();
+    DWORD id = 0;
+    ::GetWindowThreadProcessId(main, &id);
+    HANDLE process = ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, id);
+    const SIZE planted[2] = {{-1, -1}, {-1, -1}};
+    auto* buffer = static_cast<SIZE*>(
+        ::VirtualAllocEx(process, nullptr, sizeof planted, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
+    if (!buffer || !::WriteProcessMemory(process, buffer, planted, sizeof planted, nullptr)) {
+        return Failed("no buffer inside the picker");
+    }
+    HWND edit = ::GetDlgItem(main, IDC_VALUE_EDIT);
+    ::PostMessageA(main, WM_SYSCOMMAND, SC_KEYMENU, 0);
+    ::PostMessageA(main, WM_EXITMENULOOP, FALSE, 0);
+    ::PostMessageA(main, WM_GETDPISCALEDSIZE, 144, reinterpret_cast<LPARAM>(&buffer[0]));
+    ::PostMessageA(main, WM_CANCELMODE, 0, 0);
+    ::PostMessageA(edit, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(edit), MAKELPARAM(-1, -1));
+    ::PostMessageA(main, WM_GETDPISCALEDSIZE, 144, reinterpret_cast<LPARAM>(&buffer[1]));
+    ::PostMessageA(edit, WM_CANCELMODE, 0, 0);
     constexpr LPARAM kGarbage = 0x10;
     ::PostMessageA(main, WM_GETDPISCALEDSIZE, 144, kGarbage);
     ::PostMessageA(main, WM_DPICHANGED, MAKEWPARAM(144, 144), kGarbage);
@@ -294,61 +304,10 @@ int Forge() {
     ::EnumWindows(&CountOwnedBoxes, reinterpret_cast<LPARAM>(&boxes));
     std::printf("clipboard %s\n", ::GetClipboardSequenceNumber() == clipboard ? "untouched" : "written");
     std::printf("edit=%s\nboxes=%d\n", WindowText(::GetDlgItem(main, IDC_VALUE_EDIT)).c_str(), boxes.second);
-    return 0;
-}
-
-// Whether the main window's thread runs a menu's loop.
-bool InMenu(HWND main) {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    return ::GetGUIThreadInfo(::GetWindowThreadProcessId(main, nullptr), &info) &&
-           (info.flags & GUI_INMENUMODE);
-}
-
-// A buffer of the probe's own inside the picker (any program at the same
-// integrity may write another's memory), whose address goes with a posted
-// WM_GETDPISCALEDSIZE while the picker's thread runs one of the system's
-// loops: the menu bar's, which the window is then told has ended, or that of
-// the value box's context menu, which belongs to the edit control. The hot
-// key's capture, posted last, enables the next numbered button once that
-// loop has handled all before it; the menu is then cancelled. A box left open
-// is closed first: the system opens no menu bar over one.
-int PostedPointer(const std::string& loop) {
-    HWND main = MainWindow();
-    if (main && !CloseBox(main)) return Failed("the box did not close");
-    int captured = 0;
-    while (main && captured < 5 && ::IsWindowEnabled(::GetDlgItem(main, IDC_SLOT1 + captured))) ++captured;
-    if (!main || captured == 5) return Failed("no main window with a numbered button left to enable");
-    DWORD id = 0;
-    ::GetWindowThreadProcessId(main, &id);
-    HANDLE process = ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, id);
-    const std::string planted(sizeof(SIZE) * 4, 'Z');
-    void* buffer =
-        process ? ::VirtualAllocEx(process, nullptr, planted.size(), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE)
-                : nullptr;
-    if (!buffer || !::WriteProcessMemory(process, buffer, planted.data(), planted.size(), nullptr)) {
-        return Failed("no buffer inside the picker");
-    }
-    HWND owner = main;
-    if (loop == "edit-menu") {
-        owner = ::GetDlgItem(main, IDC_VALUE_EDIT);
-        ::PostMessageA(owner, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(owner), MAKELPARAM(-1, -1));
-    } else {
-        ::PostMessageA(main, WM_SYSCOMMAND, SC_KEYMENU, 0);
-        ::PostMessageA(main, WM_EXITMENULOOP, FALSE, 0);
-    }
-    ::PostMessageA(main, WM_GETDPISCALEDSIZE, 144, reinterpret_cast<LPARAM>(buffer));
-    ::PostMessageA(main, WM_HOTKEY, huevane::HOTKEY_ID, 0);
-    const bool handled = WaitFor([&] { return ::IsWindowEnabled(::GetDlgItem(main, IDC_SLOT1 + captured)); });
-    const bool inMenu = InMenu(main);
-    ::PostMessageA(owner, WM_CANCELMODE, 0, 0);
-    std::string found(planted.size(), '\0');
-    ::ReadProcessMemory(process, buffer, found.data(), found.size(), nullptr);
-    ::VirtualFreeEx(process, buffer, 0, MEM_RELEASE);
-    ::CloseHandle(process);
-    if (!handled || !inMenu) return Failed("the loop did not handle what was posted");
-    if (!WaitFor([&] { return !InMenu(main); })) return Failed("the menu did not close");
-    std::printf("buffer %s\n", found == planted ? "untouched" : "written");
+    SIZE found[2] = {};
+    ::ReadProcessMemory(process, buffer, found, sizeof found, nullptr);
+    for (int i = 0; i < 2; ++i)
+        std::printf("%s\n", found[i].cx == -1 && found[i].cy == -1 ? "untouched" : "written");
     return 0;
 }
 
@@ -476,7 +435,6 @@ int main(int argc, char** argv) {
     if (verb == "idle-periods" && argc == 3) return IdlePeriods(std::atoi(argv[2]));
     if (verb == "box" && argc == 3) return Box(static_cast<UINT>(std::atoi(argv[2])));
     if (verb == "forge") return Forge();
-    if (verb == "posted-pointer" && argc == 3) return PostedPointer(argv[2]);
     if (verb == "accessible" && argc == 3) return AccessibleControl(MainWindow(), std::atoi(argv[2]));
     if (verb == "name-changes") return NameChanges(MainWindow());
     if (verb == "scene" && argc > 6) {
