@@ -24,6 +24,7 @@ struct StandInWindow {
     MenuMarks marks;
     std::array<bool, 7> enabled{true, true, true, true, true, true, true};
     bool timerArmed = false;
+    int timerArmings = 0;
     bool topmost = false;
     // The slots' names as assistive technology was last told them.
     std::array<std::string, kHistorySlots> slotNames{"Colour 1: empty", "Colour 2: empty", "Colour 3: empty",
@@ -40,7 +41,10 @@ struct StandInWindow {
             }
             if (auto* e = std::get_if<EnableControl>(&effect)) Enabled(e->control) = e->enable;
             if (auto* e = std::get_if<ToggleMenuMark>(&effect)) marks.Toggle(e->item);
-            if (std::holds_alternative<StartSampleTimer>(effect)) timerArmed = true;
+            if (std::holds_alternative<StartSampleTimer>(effect)) {
+                timerArmed = true;
+                ++timerArmings;
+            }
             if (std::holds_alternative<StopSampleTimer>(effect)) timerArmed = false;
             if (auto* e = std::get_if<SetTopmost>(&effect)) topmost = e->topmost;
         }
@@ -58,7 +62,10 @@ public:
             case 0: window_.CarryOut(OnOptionsZoom(state_), state_); break;
             case 1: window_.CarryOut(OnOptionsOnTop(state_), state_); break;
             case 2: window_.CarryOut(OnOptionsHotKeys(state_), state_); break;
-            case 3: window_.CarryOut(OnTimerStart(state_), state_); break;
+            case 3:
+                armings_ += Seen();
+                window_.CarryOut(OnTimerStart(state_), state_);
+                break;
             case 4: window_.CarryOut(OnTimerStop(state_), state_); break;
             case 5: window_.CarryOut(OnScale2x(state_), state_); break;
             case 6: window_.CarryOut(OnScale4x(state_), state_); break;
@@ -75,7 +82,7 @@ public:
                                  state_);
                 break;
             case 13: state_.m_crCurrent = static_cast<COLORREF>(random_()); break;
-            case 14: window_.CarryOut(OnMinimisedChanged(state_, Pick(0, 1) == 1), state_); break;
+            case 14: ReportUnseen(Pick(0, 3), Pick(0, 1) == 1); break;
         }
     }
 
@@ -97,7 +104,8 @@ public:
                 EXPECT_EQ(preset.size, state_.m_nZoomSize);
             }
         }
-        EXPECT_EQ(window_.timerArmed, state_.m_bSampling == 1 && !state_.m_bMinimised);
+        EXPECT_EQ(window_.timerArmed, state_.m_bSampling == 1 && Seen());
+        EXPECT_EQ(window_.timerArmings, armings_);
         EXPECT_EQ(window_.topmost, state_.m_bOnTop == 1);
 
         const StandInWindow& window = window_;
@@ -127,8 +135,8 @@ private:
         const std::uint64_t id = Pick(0, 3) ? HOTKEY_ID : random_();
         HotKeyResult result = OnHotKey(state_, id);
         EXPECT_EQ(result.result, id == HOTKEY_ID ? 0u : 1u);
-        // Minimised, the capture takes the pixel that the window reads for it.
-        EXPECT_EQ(result.effects == Effects{ReadForCapture{}}, id == HOTKEY_ID && state_.m_bMinimised);
+        // Unseen, the capture takes the pixel that the window reads for it.
+        EXPECT_EQ(result.effects == Effects{ReadForCapture{}}, id == HOTKEY_ID && !Seen());
         if (result.effects == Effects{ReadForCapture{}}) {
             result.effects = OnCaptureRead(state_, static_cast<COLORREF>(random_() & 0xFFFFFF));
         }
@@ -137,6 +145,34 @@ private:
             if (captured_.size() > kHistorySlots) captured_.pop_back();
         }
         window_.CarryOut(result.effects, state_);
+    }
+
+    // Minimised, the session locked or disconnected, the display off; each
+    // reported in any of the platform's ways, repeated reports included.
+    bool Seen() const { return unseen_ == std::array<bool, 4>{}; }
+    void ReportUnseen(int reason, bool holds) {
+        const bool wasSeen = Seen();
+        unseen_[static_cast<std::size_t>(reason)] = holds;
+        armings_ += state_.m_bSampling == 1 && !wasSeen && Seen();
+        const bool console = Pick(0, 1) == 1;
+        switch (reason) {
+            case 0: window_.CarryOut(OnMinimisedChanged(state_, holds), state_); break;
+            case 1:
+                window_.CarryOut(OnSessionChange(state_, holds ? kSessionLock : kSessionUnlock), state_);
+                break;
+            case 2:
+                window_.CarryOut(
+                    OnSessionChange(state_, holds ? (console ? kConsoleDisconnect : kRemoteDisconnect)
+                                                  : (console ? kConsoleConnect : kRemoteConnect)),
+                    state_);
+                break;
+            case 3:
+                window_.CarryOut(OnDisplayChange(state_, holds     ? kDisplayOff
+                                                         : console ? kDisplayOn
+                                                                   : kDisplayDimmed),
+                                 state_);
+                break;
+        }
     }
 
     // A disabled button cannot be pressed.
@@ -151,6 +187,8 @@ private:
     StandInWindow window_;
     std::deque<COLORREF> captured_;
     bool slotPressed_ = false;
+    std::array<bool, 4> unseen_{};
+    int armings_ = 1;  // the window opens sampling
 };
 
 TEST(PickerModel, InvariantsHoldOverThousandsOfRandomSequences) {

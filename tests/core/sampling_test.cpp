@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+#include <functional>
+
 #include "capture_history.h"
 #include "readout_format.h"
 #include "started_picker.h"
@@ -140,6 +144,28 @@ TEST(Sampling, MinimisedACaptureTakesThePixelReadForIt) {
     OnCaptureRead(state, kInvalidColour);
     EXPECT_EQ(state.m_crHistory2, 0x00445566u);
     EXPECT_EQ(state.m_crHistory1, 0x00445566u) << "a pixel that could not be read: the last one read";
+}
+
+// Whatever the order in which the reasons not to be seen begin and end, the
+// timer is killed as the first begins and armed as the last ends.
+TEST(Sampling, TheTimerRestsFromTheFirstReasonUnseenToTheEndOfTheLast) {
+    const std::function<Effects(PickerState&, bool)> reasons[] = {
+        [](PickerState& s, bool holds) { return OnMinimisedChanged(s, holds); },
+        [](PickerState& s, bool holds) { return OnSessionChange(s, holds ? kSessionLock : kSessionUnlock); },
+        [](PickerState& s, bool holds) {
+            return OnSessionChange(s, holds ? kRemoteDisconnect : kConsoleConnect);
+        },
+        [](PickerState& s, bool holds) { return OnDisplayChange(s, holds ? kDisplayOff : kDisplayDimmed); },
+    };
+    std::array<std::size_t, 4> order{0, 1, 2, 3};
+    do {
+        SCOPED_TRACE(::testing::Message() << "in the order " << ::testing::PrintToString(order));
+        PickerState state = StartedPicker();
+        for (std::size_t k = 0; k < 4; ++k)
+            EXPECT_EQ(reasons[order[k]](state, true), k == 0 ? Effects{StopSampleTimer{}} : Effects{});
+        for (std::size_t k = 0; k < 4; ++k)
+            EXPECT_EQ(reasons[order[k]](state, false), k == 3 ? Effects{StartSampleTimer{}} : Effects{});
+    } while (std::next_permutation(order.begin(), order.end()));
 }
 
 TEST(Sampling, IntersectionsNearTheIntegerLimitsDoNotOverflow) {
