@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -244,10 +245,24 @@ BOOL WINAPI CountPointerRead(LPPOINT point) {
     return pointerReading->Original<decltype(&CountPointerRead)>()(point);
 }
 
-// Minimised, the window reads and draws nothing, but a capture takes the
-// colour under the pointer; restored, it samples again at once. (That a
-// stopped picker stays stopped through both is the rules' model test's.)
-TEST_F(Sampling, MinimisedItReadsNothingButACaptureTakesTheColourUnderThePointer) {
+// The witness of the ticks once the window is seen again: only the first is
+// let through.
+int ticksSeen = 0;
+LRESULT CALLBACK FirstTickOnly(int code, WPARAM removed, LPARAM message) {
+    MSG* taken = reinterpret_cast<MSG*>(message);
+    if (code == HC_ACTION && removed == PM_REMOVE && taken->message == WM_TIMER &&
+        taken->hwnd == tickWindow && taken->wParam == huevane::kSampleTimerId && ticksSeen++ > 0) {
+        taken->message = WM_NULL;
+    }
+    return ::CallNextHookEx(nullptr, code, removed, message);
+}
+
+// Unseen (minimised, the session locked, the display off), the window reads
+// and draws nothing, but a capture takes the colour under the pointer; seen
+// again (restored, unlocked, the display dimmed), its first tick reads and
+// shows the live colour. (That a stopped picker stays stopped through it is
+// the rules' model test's.)
+TEST_F(Sampling, UnseenItReadsNothingButACaptureTakesTheColourUnderThePointer) {
     Scene scene({0, 0, 200, 200}, 100, kSceneLeft, kSceneRight);
     const ImportReplacement reads("user32.dll", "GetCursorPos",
                                   reinterpret_cast<const void*>(&CountPointerRead));
@@ -258,24 +273,43 @@ TEST_F(Sampling, MinimisedItReadsNothingButACaptureTakesTheColourUnderThePointer
             ::SendMessageA(window, WM_SYSCOMMAND, command, 0);
             EXPECT_TRUE(PumpUntil([&] { return (::IsIconic(window) != FALSE) == (command == SC_MINIMIZE); }));
         };
-        ::SetCursorPos(50, 50);
-        show(SC_MINIMIZE);
-        ::SetWindowTextA(position, "untouched");
-        pointerReads = 0;
-        LetSamplingPeriodsPass();
-        Tick(window);  // one already under way
-        EXPECT_EQ(pointerReads, 0);
-        EXPECT_EQ(WindowText(position), "untouched");
-        ::SetCursorPos(150, 50);
-        HotKey(window);
-        EXPECT_EQ(pointerReads, 1);
-        Click(window, IDC_SLOT1);
-        EXPECT_EQ(WindowText(::GetDlgItem(window, IDC_VALUE_EDIT)), "40, 50, 220");
+        const std::function<void()> ways[][2] = {
+            {[&] { show(SC_MINIMIZE); }, [&] { show(SC_RESTORE); }},
+            {[&] { SessionChange(window, WTS_SESSION_LOCK); },
+             [&] { SessionChange(window, WTS_SESSION_UNLOCK); }},
+            {[&] { DisplayStatus(window, 0); }, [&] { DisplayStatus(window, 2); }},
+        };
+        tickWindow = window;
+        for (const auto& [hide, reveal] : ways) {
+            ::SetCursorPos(50, 50);
+            Tick(window);
+            hide();
+            ::SetWindowTextA(position, "untouched");
+            pointerReads = 0;
+            LetSamplingPeriodsPass();
+            Tick(window);  // one already under way
+            EXPECT_EQ(pointerReads, 0);
+            EXPECT_EQ(WindowText(position), "untouched");
+            ::SetCursorPos(150, 50);
+            HotKey(window);
+            EXPECT_EQ(pointerReads, 1);
+            Click(window, IDC_SLOT1);
+            EXPECT_EQ(WindowText(::GetDlgItem(window, IDC_VALUE_EDIT)), "40, 50, 220");
 
-        // A timer armed after the restore fires after the sampling timer.
-        show(SC_RESTORE);
-        LetSamplingPeriodsPass(1);
-        EXPECT_EQ(WindowText(position), "X: 150, Y: 50");
+            ticksSeen = pointerReads = 0;
+            HHOOK witness =
+                ::SetWindowsHookExA(WH_GETMESSAGE, &FirstTickOnly, nullptr, ::GetCurrentThreadId());
+            reveal();
+            EXPECT_TRUE(PumpUntil([] { return ticksSeen > 0; }));
+            ::UnhookWindowsHookEx(witness);
+            EXPECT_EQ(pointerReads, 1);
+            EXPECT_EQ(WindowText(position), "X: 150, Y: 50");
+            EXPECT_EQ(WindowText(::GetDlgItem(window, IDC_LIVE_VALUE)), "40, 50, 220");
+        }
+        pointerReads = 0;
+        DisplayStatus(window, 0, 1);  // no display state: not read
+        SendTick(window);
+        EXPECT_EQ(pointerReads, 1);
     });
 }
 
