@@ -16,7 +16,7 @@ downloads=$(dirname "$WINEPREFIX")/downloads
 rm -rf "$downloads"
 mkdir -p "$downloads"
 cp "$1" "$downloads/Huevane.exe"
-planted=(uxtheme dwmapi version msimg32 comctl32 oleacc uiautomationcore)
+planted=(uxtheme dwmapi version msimg32 comctl32 oleacc uiautomationcore wtsapi32)
 for name in "${planted[@]}"; do cp "$3" "$downloads/$name.dll"; done
 exe=$downloads/Huevane.exe
 # Wine then searches the program's folder before its own DLLs, as Windows
