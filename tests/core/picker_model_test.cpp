@@ -41,10 +41,8 @@ struct StandInWindow {
             }
             if (auto* e = std::get_if<EnableControl>(&effect)) Enabled(e->control) = e->enable;
             if (auto* e = std::get_if<ToggleMenuMark>(&effect)) marks.Toggle(e->item);
-            if (std::holds_alternative<StartSampleTimer>(effect)) {
-                timerArmed = true;
-                ++timerArmings;
-            }
+            if (std::holds_alternative<StartSampleTimer>(effect)) timerArmed = true;
+            timerArmings += std::holds_alternative<StartSampleTimer>(effect);
             if (std::holds_alternative<StopSampleTimer>(effect)) timerArmed = false;
             if (auto* e = std::get_if<SetTopmost>(&effect)) topmost = e->topmost;
         }
@@ -63,7 +61,7 @@ public:
             case 1: window_.CarryOut(OnOptionsOnTop(state_), state_); break;
             case 2: window_.CarryOut(OnOptionsHotKeys(state_), state_); break;
             case 3:
-                armings_ += Seen();
+                armings_ += Seen();  // armed anew while sampling already
                 window_.CarryOut(OnTimerStart(state_), state_);
                 break;
             case 4: window_.CarryOut(OnTimerStop(state_), state_); break;
@@ -82,7 +80,7 @@ public:
                                  state_);
                 break;
             case 13: state_.m_crCurrent = static_cast<COLORREF>(random_()); break;
-            case 14: ReportUnseen(Pick(0, 3), Pick(0, 1) == 1); break;
+            case 14: Unseen(Pick(0, 3), Pick(0, 1) == 1); break;
         }
     }
 
@@ -147,32 +145,14 @@ private:
         window_.CarryOut(result.effects, state_);
     }
 
-    // Minimised, the session locked or disconnected, the display off; each
-    // reported in any of the platform's ways, repeated reports included.
+    // Each reason not to be seen reported in any of the platform's ways,
+    // repeated reports included; the timer is armed as the last one ends.
     bool Seen() const { return unseen_ == std::array<bool, 4>{}; }
-    void ReportUnseen(int reason, bool holds) {
+    void Unseen(int reason, bool holds) {
         const bool wasSeen = Seen();
         unseen_[static_cast<std::size_t>(reason)] = holds;
         armings_ += state_.m_bSampling == 1 && !wasSeen && Seen();
-        const bool console = Pick(0, 1) == 1;
-        switch (reason) {
-            case 0: window_.CarryOut(OnMinimisedChanged(state_, holds), state_); break;
-            case 1:
-                window_.CarryOut(OnSessionChange(state_, holds ? kSessionLock : kSessionUnlock), state_);
-                break;
-            case 2:
-                window_.CarryOut(
-                    OnSessionChange(state_, holds ? (console ? kConsoleDisconnect : kRemoteDisconnect)
-                                                  : (console ? kConsoleConnect : kRemoteConnect)),
-                    state_);
-                break;
-            case 3:
-                window_.CarryOut(OnDisplayChange(state_, holds     ? kDisplayOff
-                                                         : console ? kDisplayOn
-                                                                   : kDisplayDimmed),
-                                 state_);
-                break;
-        }
+        window_.CarryOut(ReportUnseen(state_, reason, holds, Pick(0, 1) == 1), state_);
     }
 
     // A disabled button cannot be pressed.

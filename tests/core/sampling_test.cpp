@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <array>
-#include <functional>
 
 #include "capture_history.h"
 #include "readout_format.h"
@@ -149,22 +148,14 @@ TEST(Sampling, MinimisedACaptureTakesThePixelReadForIt) {
 // Whatever the order in which the reasons not to be seen begin and end, the
 // timer is killed as the first begins and armed as the last ends.
 TEST(Sampling, TheTimerRestsFromTheFirstReasonUnseenToTheEndOfTheLast) {
-    const std::function<Effects(PickerState&, bool)> reasons[] = {
-        [](PickerState& s, bool holds) { return OnMinimisedChanged(s, holds); },
-        [](PickerState& s, bool holds) { return OnSessionChange(s, holds ? kSessionLock : kSessionUnlock); },
-        [](PickerState& s, bool holds) {
-            return OnSessionChange(s, holds ? kRemoteDisconnect : kConsoleConnect);
-        },
-        [](PickerState& s, bool holds) { return OnDisplayChange(s, holds ? kDisplayOff : kDisplayDimmed); },
-    };
-    std::array<std::size_t, 4> order{0, 1, 2, 3};
+    std::array order{0, 1, 2, 3};
     do {
         SCOPED_TRACE(::testing::Message() << "in the order " << ::testing::PrintToString(order));
         PickerState state = StartedPicker();
-        for (std::size_t k = 0; k < 4; ++k)
-            EXPECT_EQ(reasons[order[k]](state, true), k == 0 ? Effects{StopSampleTimer{}} : Effects{});
-        for (std::size_t k = 0; k < 4; ++k)
-            EXPECT_EQ(reasons[order[k]](state, false), k == 3 ? Effects{StartSampleTimer{}} : Effects{});
+        for (int k = 0; k < 4; ++k)
+            EXPECT_EQ(ReportUnseen(state, order[k], true), k == 0 ? Effects{StopSampleTimer{}} : Effects{});
+        for (int k = 0; k < 4; ++k)
+            EXPECT_EQ(ReportUnseen(state, order[k], false), k == 3 ? Effects{StartSampleTimer{}} : Effects{});
     } while (std::next_permutation(order.begin(), order.end()));
 }
 
