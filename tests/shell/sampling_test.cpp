@@ -245,23 +245,11 @@ BOOL WINAPI CountPointerRead(LPPOINT point) {
     return pointerReading->Original<decltype(&CountPointerRead)>()(point);
 }
 
-// The witness of the ticks once the window is seen again: only the first is
-// let through.
-int ticksSeen = 0;
-LRESULT CALLBACK FirstTickOnly(int code, WPARAM removed, LPARAM message) {
-    MSG* taken = reinterpret_cast<MSG*>(message);
-    if (code == HC_ACTION && removed == PM_REMOVE && taken->message == WM_TIMER &&
-        taken->hwnd == tickWindow && taken->wParam == huevane::kSampleTimerId && ticksSeen++ > 0) {
-        taken->message = WM_NULL;
-    }
-    return ::CallNextHookEx(nullptr, code, removed, message);
-}
-
-// Unseen (minimised, the session locked, the display off), the window reads
-// and draws nothing, but a capture takes the colour under the pointer; seen
-// again (restored, unlocked, the display dimmed), its first tick reads and
-// shows the live colour. (That a stopped picker stays stopped through it is
-// the rules' model test's.)
+// Unseen (minimised, the session locked, the display off) the window reads
+// and draws nothing, but a capture takes the colour under the pointer. Seen
+// again, at once, every tick that a witness sees reads and shows the live
+// colour. (That a stopped picker stays stopped through it is the rules'
+// model test's.)
 TEST_F(Sampling, UnseenItReadsNothingButACaptureTakesTheColourUnderThePointer) {
     Scene scene({0, 0, 200, 200}, 100, kSceneLeft, kSceneRight);
     const ImportReplacement reads("user32.dll", "GetCursorPos",
@@ -269,47 +257,55 @@ TEST_F(Sampling, UnseenItReadsNothingButACaptureTakesTheColourUnderThePointer) {
     pointerReading = &reads;
     Run([](HWND window, CPickerDlg&) {
         HWND position = ::GetDlgItem(window, IDC_POSITION);
+        HWND live = ::GetDlgItem(window, IDC_LIVE_VALUE);
         const auto show = [&](UINT command) {
             ::SendMessageA(window, WM_SYSCOMMAND, command, 0);
             EXPECT_TRUE(PumpUntil([&] { return (::IsIconic(window) != FALSE) == (command == SC_MINIMIZE); }));
         };
-        const std::function<void()> ways[][2] = {
-            {[&] { show(SC_MINIMIZE); }, [&] { show(SC_RESTORE); }},
-            {[&] { SessionChange(window, WTS_SESSION_LOCK); },
-             [&] { SessionChange(window, WTS_SESSION_UNLOCK); }},
-            {[&] { DisplayStatus(window, 0); }, [&] { DisplayStatus(window, 2); }},
-        };
-        tickWindow = window;
-        for (const auto& [hide, reveal] : ways) {
-            ::SetCursorPos(50, 50);
-            Tick(window);
-            hide();
-            ::SetWindowTextA(position, "untouched");
+        const auto seenAgain = [&](const std::function<void()>& seen) {
+            std::vector<double> ticks;
+            tickWindow = window;
+            tickTimes = &ticks;
             pointerReads = 0;
-            LetSamplingPeriodsPass();
-            Tick(window);  // one already under way
-            EXPECT_EQ(pointerReads, 0);
-            EXPECT_EQ(WindowText(position), "untouched");
-            ::SetCursorPos(150, 50);
-            HotKey(window);
-            EXPECT_EQ(pointerReads, 1);
-            Click(window, IDC_SLOT1);
-            EXPECT_EQ(WindowText(::GetDlgItem(window, IDC_VALUE_EDIT)), "40, 50, 220");
-
-            ticksSeen = pointerReads = 0;
-            HHOOK witness =
-                ::SetWindowsHookExA(WH_GETMESSAGE, &FirstTickOnly, nullptr, ::GetCurrentThreadId());
-            reveal();
-            EXPECT_TRUE(PumpUntil([] { return ticksSeen > 0; }));
+            HHOOK witness = ::SetWindowsHookExA(WH_GETMESSAGE, &RecordTick, nullptr, ::GetCurrentThreadId());
+            seen();
+            EXPECT_TRUE(PumpUntil([&] { return !ticks.empty(); }));
             ::UnhookWindowsHookEx(witness);
-            EXPECT_EQ(pointerReads, 1);
-            EXPECT_EQ(WindowText(position), "X: 150, Y: 50");
-            EXPECT_EQ(WindowText(::GetDlgItem(window, IDC_LIVE_VALUE)), "40, 50, 220");
-        }
+            EXPECT_EQ(pointerReads, static_cast<int>(ticks.size()));
+        };
+        ::SetCursorPos(50, 50);
+        show(SC_MINIMIZE);
+        SessionChange(window, WTS_SESSION_LOCK);
+        ::SetWindowTextA(position, "untouched");
         pointerReads = 0;
-        DisplayStatus(window, 0, 1);  // no display state: not read
-        SendTick(window);
+        LetSamplingPeriodsPass();
+        Tick(window);  // one already under way
+        EXPECT_EQ(pointerReads, 0);
+        EXPECT_EQ(WindowText(position), "untouched");
+        ::SetCursorPos(150, 50);
+        HotKey(window);
         EXPECT_EQ(pointerReads, 1);
+        Click(window, IDC_SLOT1);
+        EXPECT_EQ(WindowText(::GetDlgItem(window, IDC_VALUE_EDIT)), "40, 50, 220");
+
+        // Restored while locked, then unlocked.
+        show(SC_RESTORE);
+        LetSamplingPeriodsPass();
+        EXPECT_EQ(pointerReads, 1);
+        seenAgain([&] { SessionChange(window, WTS_SESSION_UNLOCK); });
+        EXPECT_EQ(WindowText(position), "X: 150, Y: 50");
+        EXPECT_EQ(WindowText(live), "40, 50, 220");
+
+        // Dark, then dimmed; a setting too short for a state is not read.
+        DisplayStatus(window, 0);
+        ::SetCursorPos(50, 50);
+        pointerReads = 0;
+        LetSamplingPeriodsPass();
+        DisplayStatus(window, 1, 1);
+        SendTick(window);
+        EXPECT_EQ(pointerReads, 0);
+        seenAgain([&] { DisplayStatus(window, 2); });
+        EXPECT_EQ(WindowText(live), "10, 200, 30");
     });
 }
 
