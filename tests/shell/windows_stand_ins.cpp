@@ -301,10 +301,10 @@ HighContrast::HighContrast()
 
 // --- The session's notices and its display's state ---------------------
 
+// The tests run in the console's session.
 void SessionChange(HWND window, WPARAM status) {
-    DWORD session = 0;
-    ::ProcessIdToSessionId(::GetCurrentProcessId(), &session);
-    ::SendMessageA(window, WM_WTSSESSION_CHANGE, status, static_cast<LPARAM>(session));
+    ::SendMessageA(window, WM_WTSSESSION_CHANGE, status,
+                   static_cast<LPARAM>(::WTSGetActiveConsoleSessionId()));
 }
 
 void DisplayStatus(HWND window, DWORD status, DWORD length) {
