@@ -47,7 +47,7 @@ struct StopSampleTimer {
 };
 
 // Read the pixel under the pointer now and report it (OnCaptureRead): a
-// capture while minimised, when no tick has read it since.
+// capture while the window cannot be seen, when no tick has read it since.
 struct ReadForCapture {
     bool operator==(const ReadForCapture&) const = default;
 };

@@ -116,7 +116,7 @@ Effects OnOptionsHotKeys(PickerState& state) {
 
 HotKeyResult OnHotKey(PickerState& state, std::uint64_t id) {
     if (id != HOTKEY_ID) return {1, {}};
-    if (state.m_bMinimised) return {0, {ReadForCapture{}}};
+    if (state.m_unseen.Any()) return {0, {ReadForCapture{}}};
     return {0, CaptureColor(state)};
 }
 

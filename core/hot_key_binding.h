@@ -77,8 +77,8 @@ struct HotKeyResult {
 };
 
 // A hot key message, with the message's whole identifier word: ours captures
-// the current colour; minimised, the colour under the pointer as it is read
-// for the capture.
+// the current colour; while the window cannot be seen, the colour under the
+// pointer as it is read for the capture.
 HotKeyResult OnHotKey(PickerState& state, std::uint64_t id);
 
 }  // namespace huevane

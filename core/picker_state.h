@@ -11,6 +11,15 @@
 
 namespace huevane {
 
+struct UnseenReasons {
+    bool minimised = false;
+    bool sessionLocked = false;
+    bool sessionDisconnected = false;
+    bool displayOff = false;  // dimmed, it is still seen
+
+    bool Any() const { return minimised || sessionLocked || sessionDisconnected || displayOff; }
+};
+
 struct PickerState {
     // View switches, each 0 or 1 and flipped by an exclusive-or with 1.
     std::int32_t m_bZoom = 0;
@@ -18,8 +27,9 @@ struct PickerState {
     std::int32_t m_bSampling = 0;
     std::int32_t m_bOnTop = 0;
 
-    // Whether the window is minimised: nothing it shows can then be seen.
-    bool m_bMinimised = false;
+    // Why nothing that the window shows can be seen, as the platform last
+    // reported each: while any holds, the picker rests.
+    UnseenReasons m_unseen;
 
     // Capture history, slot 1 the newest.
     COLORREF m_crHistory1 = kInitialSlotColour;

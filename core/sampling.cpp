@@ -12,6 +12,17 @@ bool OnScreens(Point pointer, const Rect& screens) {
     return Intersection(Rect{pointer.x, pointer.y, 1, 1}, screens).has_value();
 }
 
+// A timer armed anew delays the next tick: it is armed only as the window
+// becomes seen, and killed only as it stops being seen.
+Effects ReportUnseen(PickerState& state, bool UnseenReasons::*reason, bool holds) {
+    const bool wasSeen = !state.m_unseen.Any();
+    state.m_unseen.*reason = holds;
+    const bool seen = !state.m_unseen.Any();
+    if (state.m_bSampling == 0 || seen == wasSeen) return {};
+    if (seen) return {StartSampleTimer{}};
+    return {StopSampleTimer{}};
+}
+
 }  // namespace
 
 std::optional<ScreenRead> PlanScreenRead(const PickerState& state, std::optional<Point> read,
@@ -43,14 +54,27 @@ SampleDrawing OnSample(PickerState& state, COLORREF pixel) {
 }
 
 Effects OnMinimisedChanged(PickerState& state, bool minimised) {
-    if (state.m_bMinimised == minimised) return {};
-    state.m_bMinimised = minimised;
-    if (state.m_bSampling == 0) return {};
-    if (minimised) return {StopSampleTimer{}};
-    return {StartSampleTimer{}};
+    return ReportUnseen(state, &UnseenReasons::minimised, minimised);
 }
 
-bool TickReads(const PickerState& state) { return !state.m_bMinimised; }
+Effects OnSessionChange(PickerState& state, std::uint64_t code) {
+    switch (code) {
+        case kSessionLock:
+        case kSessionUnlock: return ReportUnseen(state, &UnseenReasons::sessionLocked, code == kSessionLock);
+        case kConsoleDisconnect:
+        case kRemoteDisconnect: return ReportUnseen(state, &UnseenReasons::sessionDisconnected, true);
+        case kConsoleConnect:
+        case kRemoteConnect: return ReportUnseen(state, &UnseenReasons::sessionDisconnected, false);
+        default: return {};
+    }
+}
+
+Effects OnDisplayChange(PickerState& state, std::uint32_t display) {
+    if (display != kDisplayOff && display != kDisplayOn && display != kDisplayDimmed) return {};
+    return ReportUnseen(state, &UnseenReasons::displayOff, display == kDisplayOff);
+}
+
+bool TickReads(const PickerState& state) { return !state.m_unseen.Any(); }
 
 std::optional<Point> PlanCaptureRead(std::optional<Point> pointer, const Rect& screens) {
     if (!pointer || !OnScreens(*pointer, screens)) return std::nullopt;

@@ -2,6 +2,7 @@
 // what the window then draws.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -50,15 +51,34 @@ std::optional<ScreenRead> PlanScreenRead(const PickerState& state, std::optional
 // never push it into the history or onto the clipboard.
 SampleDrawing OnSample(PickerState& state, COLORREF pixel);
 
-// Minimised, the window shows nothing that can be seen: sampling pauses, and
-// goes on when the window is restored, if it was running.
+// While nothing that the window shows can be seen (it is minimised, its
+// session is locked or disconnected, or its display is off) sampling pauses;
+// it goes on, if it was running, the moment the last of these ends. Each is
+// reported as a state: a report of what holds already changes nothing.
 Effects OnMinimisedChanged(PickerState& state, bool minimised);
 
-// Whether a tick reads the pointer and the screen: not while minimised.
+// The session's notices, by the platform's codes; others change nothing.
+inline constexpr std::uint64_t kConsoleConnect = 1;
+inline constexpr std::uint64_t kConsoleDisconnect = 2;
+inline constexpr std::uint64_t kRemoteConnect = 3;
+inline constexpr std::uint64_t kRemoteDisconnect = 4;
+inline constexpr std::uint64_t kSessionLock = 7;
+inline constexpr std::uint64_t kSessionUnlock = 8;
+Effects OnSessionChange(PickerState& state, std::uint64_t code);
+
+// The state of the session's display, by the platform's values; others
+// change nothing.
+inline constexpr std::uint32_t kDisplayOff = 0;
+inline constexpr std::uint32_t kDisplayOn = 1;
+inline constexpr std::uint32_t kDisplayDimmed = 2;
+Effects OnDisplayChange(PickerState& state, std::uint32_t display);
+
+// Whether a tick reads the pointer and the screen: only while the window can
+// be seen.
 bool TickReads(const PickerState& state);
 
-// Where a capture while minimised reads its one pixel: under the pointer, if
-// the pointer could be read and lies on the screens.
+// Where a capture while the window cannot be seen reads its one pixel: under
+// the pointer, if the pointer could be read and lies on the screens.
 std::optional<Point> PlanCaptureRead(std::optional<Point> pointer, const Rect& screens);
 
 // The pixel read for a capture becomes the current colour, by the rule of a

@@ -38,8 +38,8 @@ Effects OnOptionsOnTop(PickerState& state) {
 Effects OnTimerStart(PickerState& state) {
     state.m_bSampling = 1;
     Effects effects;
-    // Minimised, sampling waits for the window to be restored.
-    if (!state.m_bMinimised) effects.push_back(StartSampleTimer{});
+    // Unseen, sampling waits for the window to be seen again.
+    if (!state.m_unseen.Any()) effects.push_back(StartSampleTimer{});
     BringMarkTo(state, kStartItem, true, effects);
     BringMarkTo(state, kStopItem, false, effects);
     return effects;

@@ -93,6 +93,7 @@ BOOL CPickerDlg::OnInitDialog() {
 
     AskScreenBounds();
     CarryOut(huevane::InitialiseDialog(m_state));
+    m_unseenNotices.Register(m_hWnd);
     return TRUE;
 }
 
@@ -167,8 +168,9 @@ void CPickerDlg::FitAtRestore() {
 // each asks its dialog for its colours as it paints its plain background.
 // A change of the display (a monitor added, a resolution raised) is told to
 // every top-level window. Being minimised and restored comes as a change of
-// size. A change of the system's text size changes the menu font. A change
-// of scale is fitted once the system has handled it.
+// size; the session's and the display's states come as their notices. A
+// change of the system's text size changes the menu font. A change of scale
+// is fitted once the system has handled it.
 LRESULT CPickerDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_GETDPISCALEDSIZE) {
         *reinterpret_cast<SIZE*>(lParam) = SizeAtScale(static_cast<UINT>(wParam));
@@ -196,6 +198,20 @@ LRESULT CPickerDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_SIZE) {
         CarryOut(huevane::OnMinimisedChanged(m_state, wParam == SIZE_MINIMIZED));
         FitAtRestore();
+    }
+    if (message == WM_WTSSESSION_CHANGE) CarryOut(huevane::OnSessionChange(m_state, wParam));
+    // Its setting is read where the system sent it: a posted one is dropped
+    // before it comes here.
+    if (message == WM_POWERBROADCAST && wParam == PBT_POWERSETTINGCHANGE && lParam) {
+        const auto& setting = *reinterpret_cast<const POWERBROADCAST_SETTING*>(lParam);
+        if (const std::optional<DWORD> display = DisplayStateOf(setting)) {
+            CarryOut(huevane::OnDisplayChange(m_state, *display));
+        }
+    }
+    if (message == WM_DESTROY) {
+        const LRESULT result = CDialog::WindowProc(message, wParam, lParam);
+        m_unseenNotices.Unregister();
+        return result;
     }
     if (message == WM_CTLCOLORSTATIC) {
         const HWND control = reinterpret_cast<HWND>(lParam);

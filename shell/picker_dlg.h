@@ -129,4 +129,6 @@ private:
     // What the rules asked to tell that the window has not told yet.
     std::optional<huevane::TellHotKeyRefused> m_untold;
     AccessibleControls m_accessible;
+    // The session's and the display's notices, for as long as the window is.
+    CUnseenNotices m_unseenNotices;
 };

@@ -15,4 +15,5 @@
 #include "platform/message_map.h"
 #include "platform/posted_messages.h"
 #include "platform/system_library.h"
+#include "platform/unseen_notices.h"
 #include "platform/wnd.h"

@@ -9,6 +9,7 @@
 #include "colorref.h"
 #include "hot_key_binding.h"
 #include "platform.h"
+#include "sampling.h"
 
 namespace {
 
@@ -44,3 +45,13 @@ static_assert(huevane::kModControl == MOD_CONTROL);
 static_assert(huevane::kModShift == MOD_SHIFT);
 static_assert(huevane::kDefaultHotKeyVk == 'C');
 static_assert(sizeof(WPARAM) <= sizeof(std::uint64_t) && std::is_unsigned_v<WPARAM>);
+
+// The session's notices and the display's states, as the platform reports them.
+static_assert(huevane::kConsoleConnect == WTS_CONSOLE_CONNECT &&
+              huevane::kConsoleDisconnect == WTS_CONSOLE_DISCONNECT);
+static_assert(huevane::kRemoteConnect == WTS_REMOTE_CONNECT &&
+              huevane::kRemoteDisconnect == WTS_REMOTE_DISCONNECT);
+static_assert(huevane::kSessionLock == WTS_SESSION_LOCK && huevane::kSessionUnlock == WTS_SESSION_UNLOCK);
+static_assert(SameShape<std::uint32_t, DWORD>());
+static_assert(huevane::kDisplayOff == PowerMonitorOff && huevane::kDisplayOn == PowerMonitorOn);
+static_assert(huevane::kDisplayDimmed == PowerMonitorDim);

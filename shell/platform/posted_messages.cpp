@@ -24,7 +24,8 @@ bool CarriesPointer(UINT message) {
         case WM_SIZING:
         case WM_MOVING:
         case WM_DPICHANGED:
-        case WM_GETDPISCALEDSIZE: return true;
+        case WM_GETDPISCALEDSIZE:
+        case WM_POWERBROADCAST: return true;
         default: return false;
     }
 }

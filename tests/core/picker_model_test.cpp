@@ -24,6 +24,7 @@ struct StandInWindow {
     MenuMarks marks;
     std::array<bool, 7> enabled{true, true, true, true, true, true, true};
     bool timerArmed = false;
+    int timerArmings = 0;
     bool topmost = false;
     // The slots' names as assistive technology was last told them.
     std::array<std::string, kHistorySlots> slotNames{"Colour 1: empty", "Colour 2: empty", "Colour 3: empty",
@@ -41,6 +42,7 @@ struct StandInWindow {
             if (auto* e = std::get_if<EnableControl>(&effect)) Enabled(e->control) = e->enable;
             if (auto* e = std::get_if<ToggleMenuMark>(&effect)) marks.Toggle(e->item);
             if (std::holds_alternative<StartSampleTimer>(effect)) timerArmed = true;
+            timerArmings += std::holds_alternative<StartSampleTimer>(effect);
             if (std::holds_alternative<StopSampleTimer>(effect)) timerArmed = false;
             if (auto* e = std::get_if<SetTopmost>(&effect)) topmost = e->topmost;
         }
@@ -58,7 +60,10 @@ public:
             case 0: window_.CarryOut(OnOptionsZoom(state_), state_); break;
             case 1: window_.CarryOut(OnOptionsOnTop(state_), state_); break;
             case 2: window_.CarryOut(OnOptionsHotKeys(state_), state_); break;
-            case 3: window_.CarryOut(OnTimerStart(state_), state_); break;
+            case 3:
+                armings_ += Seen();  // armed anew while sampling already
+                window_.CarryOut(OnTimerStart(state_), state_);
+                break;
             case 4: window_.CarryOut(OnTimerStop(state_), state_); break;
             case 5: window_.CarryOut(OnScale2x(state_), state_); break;
             case 6: window_.CarryOut(OnScale4x(state_), state_); break;
@@ -75,7 +80,7 @@ public:
                                  state_);
                 break;
             case 13: state_.m_crCurrent = static_cast<COLORREF>(random_()); break;
-            case 14: window_.CarryOut(OnMinimisedChanged(state_, Pick(0, 1) == 1), state_); break;
+            case 14: Unseen(Pick(0, 3), Pick(0, 1) == 1); break;
         }
     }
 
@@ -97,7 +102,8 @@ public:
                 EXPECT_EQ(preset.size, state_.m_nZoomSize);
             }
         }
-        EXPECT_EQ(window_.timerArmed, state_.m_bSampling == 1 && !state_.m_bMinimised);
+        EXPECT_EQ(window_.timerArmed, state_.m_bSampling == 1 && Seen());
+        EXPECT_EQ(window_.timerArmings, armings_);
         EXPECT_EQ(window_.topmost, state_.m_bOnTop == 1);
 
         const StandInWindow& window = window_;
@@ -127,8 +133,8 @@ private:
         const std::uint64_t id = Pick(0, 3) ? HOTKEY_ID : random_();
         HotKeyResult result = OnHotKey(state_, id);
         EXPECT_EQ(result.result, id == HOTKEY_ID ? 0u : 1u);
-        // Minimised, the capture takes the pixel that the window reads for it.
-        EXPECT_EQ(result.effects == Effects{ReadForCapture{}}, id == HOTKEY_ID && state_.m_bMinimised);
+        // Unseen, the capture takes the pixel that the window reads for it.
+        EXPECT_EQ(result.effects == Effects{ReadForCapture{}}, id == HOTKEY_ID && !Seen());
         if (result.effects == Effects{ReadForCapture{}}) {
             result.effects = OnCaptureRead(state_, static_cast<COLORREF>(random_() & 0xFFFFFF));
         }
@@ -137,6 +143,16 @@ private:
             if (captured_.size() > kHistorySlots) captured_.pop_back();
         }
         window_.CarryOut(result.effects, state_);
+    }
+
+    // Each reason not to be seen reported in any of the platform's ways,
+    // repeated reports included; the timer is armed as the last one ends.
+    bool Seen() const { return unseen_ == std::array<bool, 4>{}; }
+    void Unseen(int reason, bool holds) {
+        const bool wasSeen = Seen();
+        unseen_[static_cast<std::size_t>(reason)] = holds;
+        armings_ += state_.m_bSampling == 1 && !wasSeen && Seen();
+        window_.CarryOut(ReportUnseen(state_, reason, holds, Pick(0, 1) == 1), state_);
     }
 
     // A disabled button cannot be pressed.
@@ -151,6 +167,8 @@ private:
     StandInWindow window_;
     std::deque<COLORREF> captured_;
     bool slotPressed_ = false;
+    std::array<bool, 4> unseen_{};
+    int armings_ = 1;  // the window opens sampling
 };
 
 TEST(PickerModel, InvariantsHoldOverThousandsOfRandomSequences) {

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+
 #include "capture_history.h"
 #include "readout_format.h"
 #include "started_picker.h"
@@ -140,6 +143,20 @@ TEST(Sampling, MinimisedACaptureTakesThePixelReadForIt) {
     OnCaptureRead(state, kInvalidColour);
     EXPECT_EQ(state.m_crHistory2, 0x00445566u);
     EXPECT_EQ(state.m_crHistory1, 0x00445566u) << "a pixel that could not be read: the last one read";
+}
+
+// Whatever the order in which the reasons not to be seen begin and end, the
+// timer is killed as the first begins and armed as the last ends.
+TEST(Sampling, TheTimerRestsFromTheFirstReasonUnseenToTheEndOfTheLast) {
+    std::array order{0, 1, 2, 3};
+    do {
+        SCOPED_TRACE(::testing::Message() << "in the order " << ::testing::PrintToString(order));
+        PickerState state = StartedPicker();
+        for (int k = 0; k < 4; ++k)
+            EXPECT_EQ(ReportUnseen(state, order[k], true), k == 0 ? Effects{StopSampleTimer{}} : Effects{});
+        for (int k = 0; k < 4; ++k)
+            EXPECT_EQ(ReportUnseen(state, order[k], false), k == 3 ? Effects{StartSampleTimer{}} : Effects{});
+    } while (std::next_permutation(order.begin(), order.end()));
 }
 
 TEST(Sampling, IntersectionsNearTheIntegerLimitsDoNotOverflow) {

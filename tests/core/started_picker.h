@@ -1,7 +1,9 @@
-// A picker state as the main window leaves it after its initialisation.
+// A picker state as the main window leaves it after its initialisation, and
+// the platform's reports of why it cannot be seen.
 #pragma once
 
 #include "picker_state.h"
+#include "sampling.h"
 #include "start_up.h"
 
 namespace huevane {
@@ -10,6 +12,20 @@ inline PickerState StartedPicker() {
     PickerState state;
     InitialiseDialog(state);
     return state;
+}
+
+// Reports reason `reason` not to be seen (0 minimised, 1 the session locked,
+// 2 disconnected, 3 the display off) as holding or not, as the platform
+// does; `other` takes its other way (remotely, the display on, not dimmed).
+inline Effects ReportUnseen(PickerState& state, int reason, bool holds, bool other = false) {
+    switch (reason) {
+        case 0: return OnMinimisedChanged(state, holds);
+        case 1: return OnSessionChange(state, holds ? kSessionLock : kSessionUnlock);
+        case 2:
+            return OnSessionChange(state, holds ? (other ? kRemoteDisconnect : kConsoleDisconnect)
+                                                : (other ? kRemoteConnect : kConsoleConnect));
+        default: return OnDisplayChange(state, holds ? kDisplayOff : other ? kDisplayOn : kDisplayDimmed);
+    }
 }
 
 }  // namespace huevane

@@ -288,6 +288,7 @@ int Forge() {
     constexpr LPARAM kGarbage = 0x10;
     ::PostMessageA(main, WM_GETDPISCALEDSIZE, 144, kGarbage);
     ::PostMessageA(main, WM_DPICHANGED, MAKEWPARAM(144, 144), kGarbage);
+    ::PostMessageA(main, WM_POWERBROADCAST, PBT_POWERSETTINGCHANGE, kGarbage);
     ::PostMessageA(main, WM_COMMAND, MAKEWPARAM(IDC_SLOT1, BN_CLICKED), 0);
     ::PostMessageA(main, WM_COMMAND, MAKEWPARAM(IDC_COPY, BN_CLICKED), 0);
     for (int i = 0; i < 100; ++i) {

@@ -19,7 +19,7 @@ mkdir -p "$downloads"
 cp "$1" "$downloads/Huevane.exe"
 # The crypto provider's and what it loads, which the stack protector's
 # guard would ask for.
-planted=(uxtheme dwmapi version msimg32 comctl32 oleacc uiautomationcore bcrypt crypt32 rsaenh cryptsp cryptbase)
+planted=(uxtheme dwmapi version msimg32 comctl32 oleacc uiautomationcore bcrypt crypt32 rsaenh cryptsp cryptbase wtsapi32)
 for name in "${planted[@]}"; do cp "$3" "$downloads/$name.dll"; done
 exe=$downloads/Huevane.exe
 # Wine then searches the program's folder before its own DLLs, as Windows

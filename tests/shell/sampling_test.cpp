@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -244,22 +245,37 @@ BOOL WINAPI CountPointerRead(LPPOINT point) {
     return pointerReading->Original<decltype(&CountPointerRead)>()(point);
 }
 
-// Minimised, the window reads and draws nothing, but a capture takes the
-// colour under the pointer; restored, it samples again at once. (That a
-// stopped picker stays stopped through both is the rules' model test's.)
-TEST_F(Sampling, MinimisedItReadsNothingButACaptureTakesTheColourUnderThePointer) {
+// Unseen (minimised, the session locked, the display off) the window reads
+// and draws nothing, but a capture takes the colour under the pointer. Seen
+// again, at once, every tick that a witness sees reads and shows the live
+// colour. (That a stopped picker stays stopped through it is the rules'
+// model test's.)
+TEST_F(Sampling, UnseenItReadsNothingButACaptureTakesTheColourUnderThePointer) {
     Scene scene({0, 0, 200, 200}, 100, kSceneLeft, kSceneRight);
     const ImportReplacement reads("user32.dll", "GetCursorPos",
                                   reinterpret_cast<const void*>(&CountPointerRead));
     pointerReading = &reads;
     Run([](HWND window, CPickerDlg&) {
         HWND position = ::GetDlgItem(window, IDC_POSITION);
+        HWND live = ::GetDlgItem(window, IDC_LIVE_VALUE);
         const auto show = [&](UINT command) {
             ::SendMessageA(window, WM_SYSCOMMAND, command, 0);
             EXPECT_TRUE(PumpUntil([&] { return (::IsIconic(window) != FALSE) == (command == SC_MINIMIZE); }));
         };
+        const auto seenAgain = [&](const std::function<void()>& seen) {
+            std::vector<double> ticks;
+            tickWindow = window;
+            tickTimes = &ticks;
+            pointerReads = 0;
+            HHOOK witness = ::SetWindowsHookExA(WH_GETMESSAGE, &RecordTick, nullptr, ::GetCurrentThreadId());
+            seen();
+            EXPECT_TRUE(PumpUntil([&] { return !ticks.empty(); }));
+            ::UnhookWindowsHookEx(witness);
+            EXPECT_EQ(pointerReads, static_cast<int>(ticks.size()));
+        };
         ::SetCursorPos(50, 50);
         show(SC_MINIMIZE);
+        SessionChange(window, WTS_SESSION_LOCK);
         ::SetWindowTextA(position, "untouched");
         pointerReads = 0;
         LetSamplingPeriodsPass();
@@ -272,10 +288,24 @@ TEST_F(Sampling, MinimisedItReadsNothingButACaptureTakesTheColourUnderThePointer
         Click(window, IDC_SLOT1);
         EXPECT_EQ(WindowText(::GetDlgItem(window, IDC_VALUE_EDIT)), "40, 50, 220");
 
-        // A timer armed after the restore fires after the sampling timer.
+        // Restored while locked, then unlocked.
         show(SC_RESTORE);
-        LetSamplingPeriodsPass(1);
+        LetSamplingPeriodsPass();
+        EXPECT_EQ(pointerReads, 1);
+        seenAgain([&] { SessionChange(window, WTS_SESSION_UNLOCK); });
         EXPECT_EQ(WindowText(position), "X: 150, Y: 50");
+        EXPECT_EQ(WindowText(live), "40, 50, 220");
+
+        // Dark, then dimmed; a setting too short for a state is not read.
+        DisplayStatus(window, 0);
+        ::SetCursorPos(50, 50);
+        pointerReads = 0;
+        LetSamplingPeriodsPass();
+        DisplayStatus(window, 1, 1);
+        SendTick(window);
+        EXPECT_EQ(pointerReads, 0);
+        seenAgain([&] { DisplayStatus(window, 2); });
+        EXPECT_EQ(WindowText(live), "10, 200, 30");
     });
 }
 

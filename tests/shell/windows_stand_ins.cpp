@@ -299,4 +299,23 @@ HighContrast::HighContrast()
     querying = &query_;
 }
 
+// --- The session's notices and its display's state ---------------------
+
+// The tests run in the console's session.
+void SessionChange(HWND window, WPARAM status) {
+    ::SendMessageA(window, WM_WTSSESSION_CHANGE, status,
+                   static_cast<LPARAM>(::WTSGetActiveConsoleSessionId()));
+}
+
+void DisplayStatus(HWND window, DWORD status, DWORD length) {
+    // POWERBROADCAST_SETTING as Windows lays it out: the setting's GUID, the
+    // data's length, the data.
+    struct {
+        GUID setting;
+        DWORD length;
+        DWORD data;
+    } notice{{0x2b84c20e, 0xad23, 0x4ddf, {0x93, 0xdb, 0x05, 0xff, 0xbd, 0x7e, 0xfc, 0xa5}}, length, status};
+    ::SendMessageA(window, WM_POWERBROADCAST, PBT_POWERSETTINGCHANGE, reinterpret_cast<LPARAM>(&notice));
+}
+
 }  // namespace huevane_test

@@ -8,6 +8,7 @@
 //   CommonControlsOnRequest  the classes that the common controls are asked for
 //   HighContrast        the user's high-contrast setting, on
 //   FirstShowFromStartUpInfo the state that the starting program asked for, at the first show
+//   SessionChange, DisplayStatus  the session's notices and its display's state
 #pragma once
 
 #include <windows.h>
@@ -139,5 +140,18 @@ public:
 private:
     ImportReplacement creation_;
 };
+
+// "Session change notifications are sent in the form of a WM_WTSSESSION_CHANGE
+// message" (WTSRegisterSessionNotification), with "wParam: Status code
+// describing the reason" and "lParam: The identifier of the session"
+// (WM_WTSSESSION_CHANGE). Wine sends none.
+void SessionChange(HWND window, WPARAM status);
+
+// WM_POWERBROADCAST with PBT_POWERSETTINGCHANGE: "lParam: Pointer to a
+// POWERBROADCAST_SETTING structure", whose Data for
+// GUID_SESSION_DISPLAY_STATUS "is a DWORD": "0x0 - The display is off. 0x1 -
+// The display is on. 0x2 - The display is dimmed." (Power Setting GUIDs).
+// Sent, with a DataLength of `length`. Wine sends none.
+void DisplayStatus(HWND window, DWORD status, DWORD length = sizeof(DWORD));
 
 }  // namespace huevane_test
