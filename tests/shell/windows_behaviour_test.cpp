@@ -1,6 +1,7 @@
 // What the program meets on Windows and not under Wine, through the test
 // harness's stand-ins for it: a held hot key, the secure desktop, the common
-// controls' classes registered on request, the first show as a shortcut asks.
+// controls' classes registered on request, the first show as a shortcut asks,
+// UI Automation's notifications.
 #include <gtest/gtest.h>
 #include <shlwapi.h>
 #include <windows.h>
@@ -72,6 +73,21 @@ TEST_F(OnWindows, OnTheSecureDesktopTheTickLeavesTextsViewsAndColourAsTheyWere) 
         HotKey(window);
         Click(window, IDC_SLOT1);
         EXPECT_EQ(WindowText(::GetDlgItem(window, IDC_VALUE_EDIT)), "10, 200, 30");
+    });
+}
+
+// A capture and a Copy are each said once, with the colour they took, where
+// the system takes a notification.
+TEST_F(OnWindows, ACaptureAndACopyAreSaidOnce) {
+    Scene scene({0, 0, 200, 200}, 100, kSceneLeft, kSceneRight);
+    const UiaNotifications reader;
+    Run([&](HWND window, CPickerDlg&) {
+        ::SetCursorPos(50, 50);
+        Tick(window);
+        HotKey(window);
+        Click(window, IDC_SLOT1);
+        Click(window, IDC_COPY);
+        EXPECT_EQ(reader.Said(), (std::vector<std::string>{"Captured 10, 200, 30", "Copied 10, 200, 30"}));
     });
 }
 
