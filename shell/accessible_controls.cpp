@@ -73,8 +73,8 @@ LRESULT AccessibleControls::Answer(const std::shared_ptr<Answering>& answering, 
 // has something to say.
 void AccessibleControls::Announce(HWND control, std::string_view text) {
     using HostProviderProc = HRESULT(WINAPI*)(HWND, IRawElementProviderSimple**);
-    using RaiseNotificationProc = HRESULT(WINAPI*)(IRawElementProviderSimple*, int kind, int processing,
-                                                   BSTR text, BSTR activity);
+    using RaiseNotificationProc =
+        HRESULT(WINAPI*)(IRawElementProviderSimple*, int kind, int processing, BSTR text, BSTR activity);
     const auto hostProvider = SystemProc<HostProviderProc>("uiautomationcore.dll", "UiaHostProviderFromHwnd");
     const auto raise = SystemProc<RaiseNotificationProc>("uiautomationcore.dll", "UiaRaiseNotificationEvent");
     const AccessibilityApi& api = AccessibilityApi::Get();

@@ -45,7 +45,9 @@ public:
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
         return owner_->QueryInterface(iid, object);
     }
-    ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(::InterlockedIncrement(&references_)); }
+    ULONG STDMETHODCALLTYPE AddRef() override {
+        return static_cast<ULONG>(::InterlockedIncrement(&references_));
+    }
     ULONG STDMETHODCALLTYPE Release() override {
         const LONG left = ::InterlockedDecrement(&references_);
         if (left == 0) delete this;
@@ -154,7 +156,8 @@ HRESULT NamedAccessible::QueryInterface(REFIID iid, void** object) {
     }
     IUnknown* self = static_cast<IAccessible*>(this);
     if (::IsEqualIID(iid, IID_IOleWindow)) return TearOffFor<OleWindowTearOff>(standard_, self, iid, object);
-    if (::IsEqualIID(iid, IID_IEnumVARIANT)) return TearOffFor<EnumVariantTearOff>(standard_, self, iid, object);
+    if (::IsEqualIID(iid, IID_IEnumVARIANT))
+        return TearOffFor<EnumVariantTearOff>(standard_, self, iid, object);
     if (::IsEqualIID(iid, IID_IServiceProvider)) {
         return TearOffFor<ServiceProviderTearOff>(standard_, self, iid, object);
     }

@@ -1,9 +1,11 @@
 #include "accessible_reads.h"
 
 #include <oleacc.h>
+#include <servprov.h>
 
 #include <cstdio>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -65,5 +67,44 @@ int NameChanges(HWND main) {
     MSG msg;
     while (::GetMessageA(&msg, nullptr, 0, 0) > 0) ::DispatchMessageA(&msg);
     ::UnhookWinEvent(hook);
+    return 0;
+}
+
+// "IOleWindow IEnumVARIANT IServiceProvider" for those that the object gives
+// with the object's own IUnknown, then the window that IOleWindow names:
+// "control" where it is the control's.
+int SystemInterfaces(HWND main, int id) {
+    ::CoInitialize(nullptr);
+    const HWND control = ::GetDlgItem(main, id);
+    IAccessible* object = nullptr;
+    if (FAILED(::AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                                            reinterpret_cast<void**>(&object)))) {
+        std::printf("failed: no accessible object\n");
+        return 1;
+    }
+    IUnknown* identity = nullptr;
+    object->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&identity));
+    const std::pair<const IID*, const char*> interfaces[] = {{&IID_IOleWindow, "IOleWindow"},
+                                                             {&IID_IEnumVARIANT, "IEnumVARIANT"},
+                                                             {&IID_IServiceProvider, "IServiceProvider"}};
+    for (const auto& [iid, name] : interfaces) {
+        IUnknown* given = nullptr;
+        IUnknown* itsIdentity = nullptr;
+        if (FAILED(object->QueryInterface(*iid, reinterpret_cast<void**>(&given))) || !given) continue;
+        given->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&itsIdentity));
+        if (itsIdentity == identity) std::printf("%s ", name);
+        if (itsIdentity) itsIdentity->Release();
+        given->Release();
+    }
+    IOleWindow* window = nullptr;
+    HWND named = nullptr;
+    if (SUCCEEDED(object->QueryInterface(IID_IOleWindow, reinterpret_cast<void**>(&window)))) {
+        window->GetWindow(&named);
+        window->Release();
+    }
+    std::printf("%s\n", named == control ? "control" : "other");
+    identity->Release();
+    object->Release();
+    ::CoUninitialize();
     return 0;
 }
