@@ -6,6 +6,9 @@
 #include <shlwapi.h>
 #include <windows.h>
 
+#include <oleacc.h>
+#include <servprov.h>
+
 #include <string>
 #include <vector>
 
@@ -88,6 +91,31 @@ TEST_F(OnWindows, ACaptureAndACopyAreSaidOnce) {
         Click(window, IDC_SLOT1);
         Click(window, IDC_COPY);
         EXPECT_EQ(reader.Said(), (std::vector<std::string>{"Captured 10, 200, 30", "Copied 10, 200, 30"}));
+    });
+}
+
+// Every interface of a named control's object answers with the one object's
+// IUnknown, which a reader in another process cannot check: the proxy there
+// answers for the object.
+TEST_F(OnWindows, ANamedControlsObjectIsOneObject) {
+    Run([](HWND window, CPickerDlg&) {
+        IAccessible* object = nullptr;
+        ASSERT_HRESULT_SUCCEEDED(
+            ::AccessibleObjectFromWindow(::GetDlgItem(window, IDC_COPY), static_cast<DWORD>(OBJID_CLIENT),
+                                         IID_IAccessible, reinterpret_cast<void**>(&object)));
+        IUnknown* identity = nullptr;
+        object->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&identity));
+        for (const IID* iid : {&IID_IOleWindow, &IID_IEnumVARIANT, &IID_IServiceProvider}) {
+            IUnknown* given = nullptr;
+            IUnknown* itsIdentity = nullptr;
+            ASSERT_HRESULT_SUCCEEDED(object->QueryInterface(*iid, reinterpret_cast<void**>(&given)));
+            given->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&itsIdentity));
+            EXPECT_EQ(itsIdentity, identity);
+            itsIdentity->Release();
+            given->Release();
+        }
+        identity->Release();
+        object->Release();
     });
 }
 
