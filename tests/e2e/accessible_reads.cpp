@@ -70,9 +70,7 @@ int NameChanges(HWND main) {
     return 0;
 }
 
-// "IOleWindow IEnumVARIANT IServiceProvider" for those that the object gives
-// with the object's own IUnknown, then the window that IOleWindow names:
-// "control" where it is the control's.
+// "IOleWindow IEnumVARIANT IServiceProvider ", each that the object gives.
 int SystemInterfaces(HWND main, int id) {
     ::CoInitialize(nullptr);
     const HWND control = ::GetDlgItem(main, id);
@@ -92,17 +90,11 @@ int SystemInterfaces(HWND main, int id) {
         IUnknown* itsIdentity = nullptr;
         if (FAILED(object->QueryInterface(*iid, reinterpret_cast<void**>(&given))) || !given) continue;
         given->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&itsIdentity));
-        if (itsIdentity == identity) std::printf("%s ", name);
+        if (itsIdentity == identity) std::printf("%s ", name);  // the proxy's, from here
         if (itsIdentity) itsIdentity->Release();
         given->Release();
     }
-    IOleWindow* window = nullptr;
-    HWND named = nullptr;
-    if (SUCCEEDED(object->QueryInterface(IID_IOleWindow, reinterpret_cast<void**>(&window)))) {
-        window->GetWindow(&named);
-        window->Release();
-    }
-    std::printf("%s\n", named == control ? "control" : "other");
+    std::printf("\n");
     identity->Release();
     object->Release();
     ::CoUninitialize();
