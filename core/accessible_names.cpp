@@ -36,8 +36,8 @@ AccessibleDescription Describe(const PickerState& state, NamedControl control, i
         case Position: return {"Pointer position", StaticText, true};
         case Swatch: return {SlotName(state, slot), Graphic, false};
         case SlotButton: return {SlotName(state, slot), PushButton, false};
-        // Renamed by each Copy: a reader tells the focused button's new name
-        // where the system has no announcements.
+        // Renamed by each Copy until the focus leaves it: a reader tells the
+        // focused button's new name where the system has no announcements.
         case CopyButton:
             return {state.m_sLastCopied.empty() ? "Copy" : "Copy, copied " + state.m_sLastCopied, PushButton,
                     false};
@@ -54,6 +54,12 @@ Effects AnnounceCopy(PickerState& state, std::string_view copied) {
     if (copied.empty()) return {Announce{"Nothing to copy"}};
     state.m_sLastCopied = copied;
     return {CopyNameChanged{}, Announce{"Copied " + std::string(copied)}};
+}
+
+Effects OnFocusLeft(PickerState& state, NamedControl control) {
+    if (control != NamedControl::CopyButton || state.m_sLastCopied.empty()) return {};
+    state.m_sLastCopied.clear();
+    return {CopyNameChanged{}};
 }
 
 }  // namespace huevane

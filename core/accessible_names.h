@@ -57,4 +57,9 @@ Effects AnnounceCapture(const PickerState& state);
 // button's new name, and the announcement.
 Effects AnnounceCopy(PickerState& state, std::string_view copied);
 
+// The focus has left `control`. A name that told what the control had just
+// done goes back to what the control is, so that a reader who comes back to
+// it later hears no stale copy.
+Effects OnFocusLeft(PickerState& state, NamedControl control);
+
 }  // namespace huevane

@@ -59,7 +59,7 @@ struct PickerState {
     bool m_bHotKeyInForce = false;
 
     // The text that the last Copy put on the clipboard, for the Copy
-    // button's accessible name.
+    // button's accessible name while the button keeps the focus.
     std::string m_sLastCopied;
 
     MenuMarks m_marks;

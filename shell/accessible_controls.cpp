@@ -1,5 +1,7 @@
 #include "accessible_controls.h"
 
+#include "platform/system_library.h"
+
 // What a named control keeps for its window procedure, in the control's user
 // data, from Name until the control is destroyed.
 struct AccessibleControls::NamedControl {
@@ -7,8 +9,8 @@ struct AccessibleControls::NamedControl {
     std::weak_ptr<Answering> answering;
 };
 
-AccessibleControls::AccessibleControls(DescribeControl describe)
-    : answering_(std::make_shared<Answering>(std::move(describe))) {}
+AccessibleControls::AccessibleControls(DescribeControl describe, ControlFocusLeft focusLeft)
+    : answering_(std::make_shared<Answering>(std::move(describe), std::move(focusLeft))) {}
 
 void AccessibleControls::Name(HWND control) {
     auto* named = new NamedControl{nullptr, answering_};
@@ -31,6 +33,13 @@ LRESULT CALLBACK AccessibleControls::ControlProc(HWND control, UINT message, WPA
         if (const std::shared_ptr<Answering> answering = named->answering.lock()) {
             if (const LRESULT answer = Answer(answering, control, wParam)) return answer;
         }
+    }
+    if (message == WM_KILLFOCUS) {
+        const LRESULT result = ::CallWindowProcA(original, control, message, wParam, lParam);
+        if (const std::shared_ptr<Answering> answering = named->answering.lock()) {
+            answering->focusLeft(::GetDlgCtrlID(control));
+        }
+        return result;
     }
     if (message == WM_NCDESTROY) {
         ::SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
@@ -55,16 +64,28 @@ LRESULT AccessibleControls::Answer(const std::shared_ptr<Answering>& answering, 
     return FAILED(answer) ? 0 : answer;
 }
 
-void AccessibleControls::Announce(HWND window, std::string_view text) {
+// "If your window uses the WS_POPUP style, it must also implement the Window
+// Control Pattern and handle the WM_GETOBJECT message" (UiaRaiseNotificationEvent):
+// the main window is a popup without that pattern, so the notification is
+// raised on the host provider of one of its child windows, the node "where
+// the notification event occurred". Looked up at each announcement, one per
+// capture or copy, so that uiautomationcore is loaded only once the picker
+// has something to say.
+void AccessibleControls::Announce(HWND control, std::string_view text) {
+    using HostProviderProc = HRESULT(WINAPI*)(HWND, IRawElementProviderSimple**);
+    using RaiseNotificationProc =
+        HRESULT(WINAPI*)(IRawElementProviderSimple*, int kind, int processing, BSTR text, BSTR activity);
+    const auto hostProvider = SystemProc<HostProviderProc>("uiautomationcore.dll", "UiaHostProviderFromHwnd");
+    const auto raise = SystemProc<RaiseNotificationProc>("uiautomationcore.dll", "UiaRaiseNotificationEvent");
     const AccessibilityApi& api = AccessibilityApi::Get();
-    if (!api.uiaRaiseNotificationEvent || !api.uiaHostProviderFromHwnd || !api.sysFreeString) return;
+    if (!hostProvider || !raise || !api.sysFreeString) return;
     IRawElementProviderSimple* provider = nullptr;
-    if (FAILED(api.uiaHostProviderFromHwnd(window, &provider)) || !provider) return;
+    if (FAILED(hostProvider(control, &provider)) || !provider) return;
     BSTR said = AnsiToBstr(text);
     BSTR activity = AnsiToBstr("Huevane");
     if (said && activity) {
-        api.uiaRaiseNotificationEvent(provider, AccessibilityApi::kActionCompleted,
-                                      AccessibilityApi::kImportantMostRecent, said, activity);
+        raise(provider, AccessibilityApi::kActionCompleted, AccessibilityApi::kImportantMostRecent, said,
+              activity);
     }
     api.sysFreeString(said);
     api.sysFreeString(activity);

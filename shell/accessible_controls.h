@@ -11,6 +11,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <string_view>
 #include <utility>
@@ -18,9 +19,12 @@
 #include "named_accessible.h"
 #include "platform/accessibility_api.h"
 
+// Told the identifier of a named control that the focus has left.
+using ControlFocusLeft = std::function<void(int controlId)>;
+
 class AccessibleControls {
 public:
-    explicit AccessibleControls(DescribeControl describe);
+    AccessibleControls(DescribeControl describe, ControlFocusLeft focusLeft);
     AccessibleControls(const AccessibleControls&) = delete;
     AccessibleControls& operator=(const AccessibleControls&) = delete;
 
@@ -31,14 +35,16 @@ public:
     // Tells readers that `control`'s name has changed.
     static void NameChanged(HWND control);
 
-    // Says `text` to the user, whichever window is in front, where the system
-    // has UI Automation's notifications (Windows 10 1709 and later).
-    static void Announce(HWND window, std::string_view text);
+    // Says `text` to the user where the system has UI Automation's
+    // notifications (Windows 10 1709 and later), raised on `control`, a child
+    // window that the text is about.
+    static void Announce(HWND control, std::string_view text);
 
 private:
     struct Answering {
-        explicit Answering(DescribeControl d) : describe(std::move(d)) {}
+        Answering(DescribeControl d, ControlFocusLeft f) : describe(std::move(d)), focusLeft(std::move(f)) {}
         DescribeControl describe;
+        ControlFocusLeft focusLeft;
         ComApartment com;
     };
     struct NamedControl;

@@ -1,5 +1,7 @@
 #include "named_accessible.h"
 
+#include <servprov.h>
+
 #include <string>
 
 #include "platform/accessibility_api.h"
@@ -26,6 +28,109 @@ HRESULT Give(std::string_view text, BSTR* out) {
     return *out ? S_OK : E_OUTOFMEMORY;
 }
 
+// An interface of the system's object, given by the wrapper as its own: a
+// tear-off made at each request, whose calls go to the system's object and
+// whose QueryInterface goes back to the wrapper, so that every interface
+// that the wrapper gives answers IID_IUnknown with the wrapper ("Rules for
+// Implementing QueryInterface"). Each tear-off holds the wrapper and the
+// system's interface until its last reference goes.
+template <class Interface>
+class TearOff : public Interface {
+public:
+    using Given = Interface;
+    TearOff(IUnknown* owner, Interface* system) : owner_(owner), system_(system) { owner_->AddRef(); }
+    TearOff(const TearOff&) = delete;
+    TearOff& operator=(const TearOff&) = delete;
+
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
+        return owner_->QueryInterface(iid, object);
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override {
+        return static_cast<ULONG>(::InterlockedIncrement(&references_));
+    }
+    ULONG STDMETHODCALLTYPE Release() override {
+        const LONG left = ::InterlockedDecrement(&references_);
+        if (left == 0) delete this;
+        return static_cast<ULONG>(left);
+    }
+
+protected:
+    virtual ~TearOff() {
+        system_->Release();
+        owner_->Release();
+    }
+
+    IUnknown* owner_;
+    Interface* system_;
+
+private:
+    LONG references_ = 1;
+};
+
+class OleWindowTearOff final : public TearOff<IOleWindow> {
+public:
+    using TearOff::TearOff;
+    HRESULT STDMETHODCALLTYPE GetWindow(HWND* window) override { return system_->GetWindow(window); }
+    HRESULT STDMETHODCALLTYPE ContextSensitiveHelp(BOOL enter) override {
+        return system_->ContextSensitiveHelp(enter);
+    }
+};
+
+class EnumVariantTearOff final : public TearOff<IEnumVARIANT> {
+public:
+    using TearOff::TearOff;
+    HRESULT STDMETHODCALLTYPE Next(ULONG count, VARIANT* items, ULONG* fetched) override {
+        return system_->Next(count, items, fetched);
+    }
+    HRESULT STDMETHODCALLTYPE Skip(ULONG count) override { return system_->Skip(count); }
+    HRESULT STDMETHODCALLTYPE Reset() override { return system_->Reset(); }
+    HRESULT STDMETHODCALLTYPE Clone(IEnumVARIANT** copy) override { return system_->Clone(copy); }
+};
+
+class ServiceProviderTearOff final : public TearOff<IServiceProvider> {
+public:
+    using TearOff::TearOff;
+    // Not oleacc's proxy: a client told so would read the window through the
+    // system's own description and miss the picker's names. A service that
+    // the system's object gives as itself is given as the wrapper.
+    HRESULT STDMETHODCALLTYPE QueryService(REFGUID service, REFIID iid, void** object) override {
+        if (!object) return E_POINTER;
+        *object = nullptr;
+        if (::IsEqualGUID(service, IIS_IsOleaccProxy)) return E_INVALIDARG;
+        const HRESULT result = system_->QueryService(service, iid, object);
+        if (FAILED(result) || !*object || !IsSystemObject(static_cast<IUnknown*>(*object))) return result;
+        static_cast<IUnknown*>(*object)->Release();
+        *object = nullptr;
+        return owner_->QueryInterface(iid, object);
+    }
+
+private:
+    bool IsSystemObject(IUnknown* given) const {
+        IUnknown* givenIdentity = nullptr;
+        IUnknown* systemIdentity = nullptr;
+        given->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&givenIdentity));
+        system_->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&systemIdentity));
+        const bool same = givenIdentity && givenIdentity == systemIdentity;
+        if (givenIdentity) givenIdentity->Release();
+        if (systemIdentity) systemIdentity->Release();
+        return same;
+    }
+};
+
+// A tear-off of `Tear` over the system object's interface `iid`, if it has
+// one.
+template <class Tear>
+HRESULT TearOffFor(IAccessible* system, IUnknown* owner, REFIID iid, void** object) {
+    void* given = nullptr;
+    if (FAILED(system->QueryInterface(iid, &given)) || !given) {
+        *object = nullptr;
+        return E_NOINTERFACE;
+    }
+    using Given = typename Tear::Given;
+    *object = static_cast<Given*>(new Tear(owner, static_cast<Given*>(given)));
+    return S_OK;
+}
+
 }  // namespace
 
 NamedAccessible::NamedAccessible(IAccessible* standard, HWND control,
@@ -48,6 +153,13 @@ HRESULT NamedAccessible::QueryInterface(REFIID iid, void** object) {
         *object = static_cast<IAccessible*>(this);
         AddRef();
         return S_OK;
+    }
+    IUnknown* self = static_cast<IAccessible*>(this);
+    if (::IsEqualIID(iid, IID_IOleWindow)) return TearOffFor<OleWindowTearOff>(standard_, self, iid, object);
+    if (::IsEqualIID(iid, IID_IEnumVARIANT))
+        return TearOffFor<EnumVariantTearOff>(standard_, self, iid, object);
+    if (::IsEqualIID(iid, IID_IServiceProvider)) {
+        return TearOffFor<ServiceProviderTearOff>(standard_, self, iid, object);
     }
     *object = nullptr;
     return E_NOINTERFACE;

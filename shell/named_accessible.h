@@ -1,6 +1,8 @@
 // NamedAccessible: the system's own accessible object of a control, with the
 // name, role and value that the picker gives it. Everything else is the
-// system's: states, places, keyboard shortcuts, default actions.
+// system's: states, places, keyboard shortcuts, default actions, and its
+// window, children and services (IOleWindow, IEnumVARIANT, IServiceProvider),
+// given through tear-offs of the wrapper.
 #pragma once
 
 #include <windows.h>

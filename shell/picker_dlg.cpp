@@ -43,7 +43,8 @@ END_MESSAGE_MAP()
 CPickerDlg::CPickerDlg(CWnd* pParent)
     : CDialog(IDD_PICKER_DIALOG, pParent),
       m_hIcon(::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME))),
-      m_accessible([this](int controlId) { return DescribeControl(controlId); }) {}
+      m_accessible([this](int controlId) { return DescribeControl(controlId); },
+                   [this](int controlId) { ControlFocusLeft(controlId); }) {}
 
 void CPickerDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);

@@ -85,6 +85,7 @@ private:
     // The controls that assistive technology reads with the picker's names.
     void NameControls();
     std::optional<huevane::AccessibleDescription> DescribeControl(int controlId) const;
+    void ControlFocusLeft(int controlId);
     void TellSlotNamesChanged();
 
     // Posted to the window when there is something to tell.

@@ -52,6 +52,12 @@ std::optional<huevane::AccessibleDescription> CPickerDlg::DescribeControl(int co
     return std::nullopt;
 }
 
+void CPickerDlg::ControlFocusLeft(int controlId) {
+    for (const NamedId& named : kNamedIds) {
+        if (named.id == controlId) CarryOut(huevane::OnFocusLeft(m_state, named.control));
+    }
+}
+
 void CPickerDlg::TellSlotNamesChanged() {
     for (int id : kSlotIds) AccessibleControls::NameChanged(::GetDlgItem(m_hWnd, id));
 }

@@ -86,7 +86,8 @@ void CPickerDlg::CarryOut(const huevane::Effect& effect) {
         [&](const huevane::CopyNameChanged&) {
             AccessibleControls::NameChanged(::GetDlgItem(m_hWnd, IDC_COPY));
         },
-        [&](const Announce& e) { AccessibleControls::Announce(m_hWnd, e.text); },
+        // A capture writes the value box, and a Copy copies it.
+        [&](const Announce& e) { AccessibleControls::Announce(m_valueEdit.m_hWnd, e.text); },
     };
     std::visit(carryOut, effect);
 }

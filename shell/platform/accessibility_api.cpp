@@ -12,8 +12,6 @@ const AccessibilityApi& AccessibilityApi::Get() {
         SystemProc<decltype(coUninitialize)>("ole32.dll", "CoUninitialize"),
         SystemProc<decltype(sysAllocStringLen)>("oleaut32.dll", "SysAllocStringLen"),
         SystemProc<decltype(sysFreeString)>("oleaut32.dll", "SysFreeString"),
-        SystemProc<decltype(uiaHostProviderFromHwnd)>("uiautomationcore.dll", "UiaHostProviderFromHwnd"),
-        SystemProc<decltype(uiaRaiseNotificationEvent)>("uiautomationcore.dll", "UiaRaiseNotificationEvent"),
     };
     return api;
 }

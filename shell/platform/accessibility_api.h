@@ -1,6 +1,5 @@
 // The system's accessibility functions, none of them imported: oleacc is not
-// one of the known DLLs, and UI Automation's notification is new in Windows 10
-// 1709. Each is looked up in System32 when first needed.
+// one of the known DLLs. Each is looked up in System32 when first needed.
 //   AccessibilityApi   the functions, null where the system has none
 //   ComApartment       the thread's single-threaded COM apartment, entered once
 //   AnsiToBstr         a text of the program as a COM string
@@ -25,9 +24,6 @@ struct AccessibilityApi {
     decltype(&::CoUninitialize) coUninitialize;
     decltype(&::SysAllocStringLen) sysAllocStringLen;
     decltype(&::SysFreeString) sysFreeString;
-    HRESULT(WINAPI* uiaHostProviderFromHwnd)(HWND, IRawElementProviderSimple**);
-    HRESULT(WINAPI* uiaRaiseNotificationEvent)
-    (IRawElementProviderSimple*, int kind, int processing, BSTR text, BSTR activity);
 
     // Looked up at the first call, after the program has narrowed its search
     // for DLLs.

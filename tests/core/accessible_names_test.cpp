@@ -19,7 +19,8 @@ TEST(SlotNames, SayEmptyUntilCapturedThenTheColourInTheFormatInForce) {
 
     state.m_crCurrent = 0x00563412;
     CaptureColor(state);
-    EXPECT_EQ(Describe(state, NamedControl::Swatch, 2).name, "Colour 2: 236, 233, 216");
+    EXPECT_EQ(Describe(state, NamedControl::Swatch, 2),
+              (AccessibleDescription{"Colour 2: 236, 233, 216", AccessibleRole::Graphic, false}));
     EXPECT_EQ(Describe(state, NamedControl::SlotButton, 1),
               (AccessibleDescription{"Colour 1: 18, 52, 86", AccessibleRole::PushButton, false}));
     OnSelchangeFormat(state, kFormatHtml);

@@ -91,8 +91,13 @@ TEST(Copy, SelectsScrollsAndCopiesTheEditBoxInThatOrderThenSaysWhatItCopied) {
                        Announce{"Copied #ECE9D8"}}));
     EXPECT_EQ(OnCopy(state, "my own text").back(), Effect{Announce{"Copied my own text"}});
     EXPECT_EQ(Describe(state, NamedControl::CopyButton).name, "Copy, copied my own text");
-    EXPECT_EQ(OnCopy(state, "").back(), Effect{Announce{"Nothing to copy"}});
+    EXPECT_EQ(OnCopy(state, ""), (Effects{SelectAllValueText{}, ScrollValueCaret{}, CopyValueSelection{},
+                                          Announce{"Nothing to copy"}}));
     EXPECT_EQ(Describe(state, NamedControl::CopyButton).name, "Copy, copied my own text");
+    // Once the focus has left it, the button is called what it is, told once.
+    EXPECT_EQ(OnFocusLeft(state, NamedControl::CopyButton), Effects{CopyNameChanged{}});
+    EXPECT_EQ(Describe(state, NamedControl::CopyButton).name, "Copy");
+    EXPECT_EQ(OnFocusLeft(state, NamedControl::CopyButton), Effects{});
 }
 
 }  // namespace

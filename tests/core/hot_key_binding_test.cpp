@@ -145,9 +145,10 @@ TEST(HotKey, AnotherRefusalIsAskedAgainWithoutNoRepeatThenToldAsUnusable) {
     const HotKeyCombination altF12{kVkF12, 0x04, kModAlt};
     const BindHotKey repeating{altF12, HotKeyRequest::Change, {}, Taken, false};
     EXPECT_EQ(OnHotKeyBound(state, {altF12, HotKeyRequest::Change}, Refused), Effects{repeating});
-    EXPECT_EQ(
-        OnHotKeyBound(state, repeating, Refused),
-        (Effects{BindHotKey{kAltC, HotKeyRequest::KeepStored, altF12, Unusable}, ShowHotKey{0x43, 0x04}}));
+    const BindHotKey keepAltC{kAltC, HotKeyRequest::KeepStored, altF12, Unusable};
+    EXPECT_EQ(OnHotKeyBound(state, repeating, Refused), (Effects{keepAltC, ShowHotKey{0x43, 0x04}}));
+    EXPECT_EQ(OnHotKeyBound(state, keepAltC, Registered),
+              (Effects{TellHotKeyRefused{altF12, Unusable, kAltC, false}}));
 }
 
 // The notices word for word, each reason and each ending.

@@ -1,9 +1,11 @@
 #include "accessible_reads.h"
 
 #include <oleacc.h>
+#include <servprov.h>
 
 #include <cstdio>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -65,5 +67,36 @@ int NameChanges(HWND main) {
     MSG msg;
     while (::GetMessageA(&msg, nullptr, 0, 0) > 0) ::DispatchMessageA(&msg);
     ::UnhookWinEvent(hook);
+    return 0;
+}
+
+// "IOleWindow IEnumVARIANT IServiceProvider ", each that the object gives.
+int SystemInterfaces(HWND main, int id) {
+    ::CoInitialize(nullptr);
+    const HWND control = ::GetDlgItem(main, id);
+    IAccessible* object = nullptr;
+    if (FAILED(::AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                                            reinterpret_cast<void**>(&object)))) {
+        std::printf("failed: no accessible object\n");
+        return 1;
+    }
+    IUnknown* identity = nullptr;
+    object->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&identity));
+    const std::pair<const IID*, const char*> interfaces[] = {{&IID_IOleWindow, "IOleWindow"},
+                                                             {&IID_IEnumVARIANT, "IEnumVARIANT"},
+                                                             {&IID_IServiceProvider, "IServiceProvider"}};
+    for (const auto& [iid, name] : interfaces) {
+        IUnknown* given = nullptr;
+        IUnknown* itsIdentity = nullptr;
+        if (FAILED(object->QueryInterface(*iid, reinterpret_cast<void**>(&given))) || !given) continue;
+        given->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&itsIdentity));
+        if (itsIdentity == identity) std::printf("%s ", name);  // the proxy's, from here
+        if (itsIdentity) itsIdentity->Release();
+        given->Release();
+    }
+    std::printf("\n");
+    identity->Release();
+    object->Release();
+    ::CoUninitialize();
     return 0;
 }

@@ -32,6 +32,7 @@
 //                            the picker wrote into the buffer of each menu's loop
 //   probe accessible ID      the control's name, role and value for assistive
 //                            technology: name|role|value
+//   probe interfaces ID      the system's interfaces that the control's object gives
 //   probe name-changes       a line "ID client" or "ID window" for each change of
 //                            a control's name, until killed
 //   probe scene X Y W H RRGGBB...   coloured blocks in a row until killed
@@ -437,6 +438,7 @@ int main(int argc, char** argv) {
     if (verb == "box" && argc == 3) return Box(static_cast<UINT>(std::atoi(argv[2])));
     if (verb == "forge") return Forge();
     if (verb == "accessible" && argc == 3) return AccessibleControl(MainWindow(), std::atoi(argv[2]));
+    if (verb == "interfaces" && argc == 3) return SystemInterfaces(MainWindow(), std::atoi(argv[2]));
     if (verb == "name-changes") return NameChanges(MainWindow());
     if (verb == "scene" && argc > 6) {
         std::vector<COLORREF> colours;

@@ -80,6 +80,7 @@ check "the colour readout" "Colour|static text|0, 0, 255" "$(reads IDC_LIVE_VALU
 check "the position readout" "Pointer position|static text|X: 250, Y: 70" "$(reads IDC_POSITION)"
 check "an empty swatch" "Colour 1: empty|graphic|" "$(reads IDC_SWATCH1)"
 check "an empty slot's button" "Colour 5: empty|push button|" "$(reads IDC_SLOT5)"
+check "the system's other interfaces" "IOleWindow IEnumVARIANT IServiceProvider " "$(probe interfaces "$(id IDC_SWATCH1)")"
 
 echo "== Alt+C captures"
 check "no button before a capture" "000000" "$(field enabled)"
@@ -114,6 +115,7 @@ expect "Copy puts the text on the clipboard" "255, 0, 0" clipboard
 check "Copy is renamed with what it copied" "Copy, copied 255, 0, 0|push button|" "$(reads IDC_COPY)"
 click_control "$(id IDC_VALUE_EDIT)"; key End; xdotool type --delay 50 " ok"
 expect "what the user types goes into the box" "255, 0, 0 ok" field edit
+expect "Copy is called Copy once the focus has left it" "Copy|push button|" reads IDC_COPY
 click_control "$(id IDC_COPY)"
 expect "typed text goes along" "255, 0, 0 ok" clipboard
 

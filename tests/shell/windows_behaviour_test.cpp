@@ -1,9 +1,13 @@
 // What the program meets on Windows and not under Wine, through the test
 // harness's stand-ins for it: a held hot key, the secure desktop, the common
-// controls' classes registered on request, the first show as a shortcut asks.
+// controls' classes registered on request, the first show as a shortcut asks,
+// UI Automation's notifications.
 #include <gtest/gtest.h>
 #include <shlwapi.h>
 #include <windows.h>
+
+#include <oleacc.h>
+#include <servprov.h>
 
 #include <string>
 #include <vector>
@@ -49,7 +53,8 @@ TEST_F(OnWindows, FromAShortcutSetToRunMinimisedItOpensMinimised) {
 }
 
 // A tick that cannot read the pointer shows nothing new, and the colour that
-// a capture then takes is the last one read, not the pixel at (0, 0).
+// a capture then takes is the last one read, not the pixel at (0, 0); the
+// capture and a Copy of it are said with that colour.
 TEST_F(OnWindows, OnTheSecureDesktopTheTickLeavesTextsViewsAndColourAsTheyWere) {
     // Another colour at (0, 0), which a tick that fell back to it would read.
     Scene scene({0, 0, 200, 200}, 100, RGB(200, 30, 10), kSceneLeft);
@@ -69,9 +74,38 @@ TEST_F(OnWindows, OnTheSecureDesktopTheTickLeavesTextsViewsAndColourAsTheyWere) 
         EXPECT_EQ(WindowText(position), "X: 120, Y: 50");
         EXPECT_EQ(WindowText(liveValue), "10, 200, 30");
         EXPECT_EQ(ClientPixel(preview, 2, 2), kSceneLeft);
+        const UiaNotifications reader;
         HotKey(window);
         Click(window, IDC_SLOT1);
         EXPECT_EQ(WindowText(::GetDlgItem(window, IDC_VALUE_EDIT)), "10, 200, 30");
+        // Each said once, where the system takes a notification.
+        Click(window, IDC_COPY);
+        EXPECT_EQ(reader.Said(), (std::vector<std::string>{"Captured 10, 200, 30", "Copied 10, 200, 30"}));
+    });
+}
+
+// Every interface of a named control's object answers with the one object's
+// IUnknown, which a reader in another process cannot check: the proxy there
+// answers for the object.
+TEST_F(OnWindows, ANamedControlsObjectIsOneObject) {
+    Run([](HWND window, CPickerDlg&) {
+        IAccessible* object = nullptr;
+        ASSERT_HRESULT_SUCCEEDED(
+            ::AccessibleObjectFromWindow(::GetDlgItem(window, IDC_COPY), static_cast<DWORD>(OBJID_CLIENT),
+                                         IID_IAccessible, reinterpret_cast<void**>(&object)));
+        IUnknown* identity = nullptr;
+        object->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&identity));
+        for (const IID* iid : {&IID_IOleWindow, &IID_IEnumVARIANT, &IID_IServiceProvider}) {
+            IUnknown* given = nullptr;
+            IUnknown* itsIdentity = nullptr;
+            ASSERT_HRESULT_SUCCEEDED(object->QueryInterface(*iid, reinterpret_cast<void**>(&given)));
+            given->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&itsIdentity));
+            EXPECT_EQ(itsIdentity, identity);
+            itsIdentity->Release();
+            given->Release();
+        }
+        identity->Release();
+        object->Release();
     });
 }
 

@@ -1,6 +1,8 @@
 #include "windows_stand_ins.h"
 
 #include <commctrl.h>
+#include <uiautomationclient.h>
+#include <uiautomationcore.h>
 
 #include <cstring>
 #include <map>
@@ -317,5 +319,46 @@ void DisplayStatus(HWND window, DWORD status, DWORD length) {
     } notice{{0x2b84c20e, 0xad23, 0x4ddf, {0x93, 0xdb, 0x05, 0xff, 0xbd, 0x7e, 0xfc, 0xa5}}, length, status};
     ::SendMessageA(window, WM_POWERBROADCAST, PBT_POWERSETTINGCHANGE, reinterpret_cast<LPARAM>(&notice));
 }
+
+// --- UI Automation's notifications ---------------------------------------
+
+namespace {
+
+std::vector<std::string> said;
+const ImportReplacement* lookingUpUia = nullptr;
+
+HRESULT WINAPI RaiseNotification(IRawElementProviderSimple* provider, int, int, BSTR text, BSTR) {
+    VARIANT handle{};
+    IUnknown* windowPattern = nullptr;
+    if (!provider || FAILED(provider->GetPropertyValue(UIA_NativeWindowHandlePropertyId, &handle)) ||
+        FAILED(provider->GetPatternProvider(UIA_WindowPatternId, &windowPattern))) {
+        return E_INVALIDARG;
+    }
+    if (windowPattern) windowPattern->Release();
+    const auto window = reinterpret_cast<HWND>(static_cast<ULONG_PTR>(static_cast<ULONG>(handle.lVal)));
+    if (handle.vt == VT_I4 && (::GetWindowLongA(window, GWL_STYLE) & WS_POPUP) && !windowPattern) {
+        return E_INVALIDARG;
+    }
+    char narrow[256] = {};
+    ::WideCharToMultiByte(CP_ACP, 0, text, -1, narrow, sizeof narrow, nullptr, nullptr);
+    said.emplace_back(narrow);
+    return S_OK;
+}
+
+FARPROC WINAPI LookUpUia(HMODULE module, LPCSTR name) {
+    if (HIWORD(reinterpret_cast<ULONG_PTR>(name)) != 0 && std::strcmp(name, "UiaRaiseNotificationEvent") == 0)
+        return reinterpret_cast<FARPROC>(reinterpret_cast<void*>(&RaiseNotification));
+    return lookingUpUia->Original<decltype(&LookUpUia)>()(module, name);
+}
+
+}  // namespace
+
+UiaNotifications::UiaNotifications()
+    : lookUp_("kernel32.dll", "GetProcAddress", reinterpret_cast<const void*>(&LookUpUia)) {
+    said.clear();
+    lookingUpUia = &lookUp_;
+}
+
+const std::vector<std::string>& UiaNotifications::Said() const { return said; }
 
 }  // namespace huevane_test

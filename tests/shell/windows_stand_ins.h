@@ -9,10 +9,12 @@
 //   HighContrast        the user's high-contrast setting, on
 //   FirstShowFromStartUpInfo the state that the starting program asked for, at the first show
 //   SessionChange, DisplayStatus  the session's notices and its display's state
+//   UiaNotifications    UI Automation's notifications, and which providers they take
 #pragma once
 
 #include <windows.h>
 
+#include <string>
 #include <vector>
 
 namespace huevane_test {
@@ -153,5 +155,20 @@ void SessionChange(HWND window, WPARAM status);
 // The display is on. 0x2 - The display is dimmed." (Power Setting GUIDs).
 // Sent, with a DataLength of `length`. Wine sends none.
 void DisplayStatus(HWND window, DWORD status, DWORD length = sizeof(DWORD));
+// "If your window uses the WS_POPUP style, it must also implement the Window
+// Control Pattern and handle the WM_GETOBJECT message" (UiaRaiseNotificationEvent,
+// Windows 10 1709 and later; Wine 8 has no such function). While an object
+// lives, the test program finds the function: a notification raised on a
+// provider whose window is a popup without the Window pattern is refused,
+// any other is said.
+class UiaNotifications {
+public:
+    UiaNotifications();
+    // The texts said, in order.
+    const std::vector<std::string>& Said() const;
+
+private:
+    ImportReplacement lookUp_;
+};
 
 }  // namespace huevane_test
