@@ -152,9 +152,9 @@ TEST(Sampling, TheTimerRestsFromTheFirstReasonUnseenToTheEndOfTheLast) {
     do {
         SCOPED_TRACE(::testing::Message() << "in the order " << ::testing::PrintToString(order));
         PickerState state = StartedPicker();
-        for (int k = 0; k < 4; ++k)
+        for (std::size_t k = 0; k < 4; ++k)
             EXPECT_EQ(ReportUnseen(state, order[k], true), k == 0 ? Effects{StopSampleTimer{}} : Effects{});
-        for (int k = 0; k < 4; ++k)
+        for (std::size_t k = 0; k < 4; ++k)
             EXPECT_EQ(ReportUnseen(state, order[k], false), k == 3 ? Effects{StartSampleTimer{}} : Effects{});
     } while (std::next_permutation(order.begin(), order.end()));
 }
