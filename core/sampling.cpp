@@ -14,9 +14,9 @@ bool OnScreens(Point pointer, const Rect& screens) {
 
 // A timer armed anew delays the next tick: it is armed only as the window
 // becomes seen, and killed only as it stops being seen.
-Effects ReportUnseen(PickerState& state, bool UnseenReasons::*reason, bool holds) {
+Effects ReportUnseen(PickerState& state, bool& reason, bool holds) {
     const bool wasSeen = !state.m_unseen.Any();
-    state.m_unseen.*reason = holds;
+    reason = holds;
     const bool seen = !state.m_unseen.Any();
     if (state.m_bSampling == 0 || seen == wasSeen) return {};
     if (seen) return {StartSampleTimer{}};
@@ -54,24 +54,24 @@ SampleDrawing OnSample(PickerState& state, COLORREF pixel) {
 }
 
 Effects OnMinimisedChanged(PickerState& state, bool minimised) {
-    return ReportUnseen(state, &UnseenReasons::minimised, minimised);
+    return ReportUnseen(state, state.m_unseen.minimised, minimised);
 }
 
 Effects OnSessionChange(PickerState& state, std::uint64_t code) {
     switch (code) {
         case kSessionLock:
-        case kSessionUnlock: return ReportUnseen(state, &UnseenReasons::sessionLocked, code == kSessionLock);
+        case kSessionUnlock: return ReportUnseen(state, state.m_unseen.sessionLocked, code == kSessionLock);
         case kConsoleDisconnect:
-        case kRemoteDisconnect: return ReportUnseen(state, &UnseenReasons::sessionDisconnected, true);
+        case kRemoteDisconnect: return ReportUnseen(state, state.m_unseen.sessionDisconnected, true);
         case kConsoleConnect:
-        case kRemoteConnect: return ReportUnseen(state, &UnseenReasons::sessionDisconnected, false);
+        case kRemoteConnect: return ReportUnseen(state, state.m_unseen.sessionDisconnected, false);
         default: return {};
     }
 }
 
 Effects OnDisplayChange(PickerState& state, std::uint32_t display) {
     if (display != kDisplayOff && display != kDisplayOn && display != kDisplayDimmed) return {};
-    return ReportUnseen(state, &UnseenReasons::displayOff, display == kDisplayOff);
+    return ReportUnseen(state, state.m_unseen.displayOff, display == kDisplayOff);
 }
 
 bool TickReads(const PickerState& state) { return !state.m_unseen.Any(); }
