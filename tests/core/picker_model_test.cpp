@@ -159,12 +159,12 @@ private:
     // Where no state can be read, the user's touch ends all but minimised;
     // the session's other notices change nothing.
     void Touched() {
+        const std::uint64_t others[] = {5, 6, 9, 10, 11};
+        if (Pick(0, 1)) return window_.CarryOut(OnSessionChange(state_, others[Pick(0, 4)], 1, kNothingRead), state_);
         const bool wasSeen = Seen();
         unseen_ = {unseen_[0], false, false, false};
         armings_ += state_.m_bSampling == 1 && !wasSeen && Seen();
         window_.CarryOut(OnTouched(state_, kNothingRead), state_);
-        const std::uint64_t others[] = {5, 6, 9, 10, 11};
-        window_.CarryOut(OnSessionChange(state_, others[Pick(0, 4)], 1, kNothingRead), state_);
     }
 
     // A disabled button cannot be pressed.
