@@ -64,7 +64,8 @@ Effects Apply(PickerState& state, const SessionReading& reading, std::optional<b
     const std::optional<bool> disconnected = reading.state ? Disconnected(*reading.state) : std::nullopt;
     unseen.sessionLocked = locked.value_or(lockedHint.value_or(unseen.sessionLocked));
     unseen.sessionDisconnected = disconnected.value_or(disconnectedHint.value_or(unseen.sessionDisconnected));
-    if (unseen.displayOffOnConsole && !OnConsole(reading)) unseen.displayOff = unseen.displayOffOnConsole = false;
+    if (unseen.displayOffOnConsole && !OnConsole(reading))
+        unseen.displayOff = unseen.displayOffOnConsole = false;
     return TimerAfter(state, wasSeen);
 }
 
@@ -120,7 +121,8 @@ Effects OnSessionChange(PickerState& state, std::uint64_t code, std::uint32_t se
     }
 }
 
-Effects OnDisplayChange(PickerState& state, std::uint32_t display, DisplayOf of, const SessionReading& reading) {
+Effects OnDisplayChange(PickerState& state, std::uint32_t display, DisplayOf of,
+                        const SessionReading& reading) {
     if (display != kDisplayOff && display != kDisplayOn && display != kDisplayDimmed) return {};
     if (of == DisplayOf::ConsoleMonitor && !OnConsole(reading)) return {};
     state.m_unseen.displayOffOnConsole = display == kDisplayOff && of == DisplayOf::ConsoleMonitor;

@@ -111,7 +111,8 @@ inline constexpr std::uint32_t kDisplayOff = 0;
 inline constexpr std::uint32_t kDisplayOn = 1;
 inline constexpr std::uint32_t kDisplayDimmed = 2;
 enum class DisplayOf { Session, ConsoleMonitor };
-Effects OnDisplayChange(PickerState& state, std::uint32_t display, DisplayOf of, const SessionReading& reading);
+Effects OnDisplayChange(PickerState& state, std::uint32_t display, DisplayOf of,
+                        const SessionReading& reading);
 
 // The user touched the picker (the hot key, a key or a click): the session's
 // state read again decides; where it cannot be read, the touch proves the

@@ -203,7 +203,8 @@ LRESULT CPickerDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         FitAtRestore();
     }
     if (message == WM_WTSSESSION_CHANGE) {
-        CarryOut(huevane::OnSessionChange(m_state, wParam, static_cast<std::uint32_t>(lParam), ReadSession()));
+        CarryOut(
+            huevane::OnSessionChange(m_state, wParam, static_cast<std::uint32_t>(lParam), ReadSession()));
     }
     // Its setting is read where the system sent it: a posted one is dropped
     // before it comes here.

@@ -44,9 +44,10 @@ LRESULT CALLBACK CPostedPointerFilter::Filter(int code, WPARAM removed, LPARAM m
 int RunFiltered(const std::function<int()>& program) {
     const CPostedPointerFilter filter;
     if (!filter.Installed()) {
-        ::MessageBoxA(nullptr,
-                      "Huevane cannot start safely: a filter of other programs' messages could not be installed.",
-                      "Huevane", MB_OK | MB_ICONERROR);
+        ::MessageBoxA(
+            nullptr,
+            "Huevane cannot start safely: a filter of other programs' messages could not be installed.",
+            "Huevane", MB_OK | MB_ICONERROR);
         return 1;
     }
     return program();

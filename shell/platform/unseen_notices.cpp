@@ -51,8 +51,8 @@ void CUnseenNotices::Register(HWND window) {
     // of the WTS_SESSIONSTATE_LOCK and WTS_SESSIONSTATE_UNLOCK flags is
     // reversed" (WTSINFOEX_LEVEL1).
     m_lockFlagsReversed = !windows8 && SystemIsAtLeast(6, 1);
-    m_display.Reset(::RegisterPowerSettingNotification(window, windows8 ? &kSessionDisplayStatus : &kMonitorPowerOn,
-                                                       DEVICE_NOTIFY_WINDOW_HANDLE));
+    m_display.Reset(::RegisterPowerSettingNotification(
+        window, windows8 ? &kSessionDisplayStatus : &kMonitorPowerOn, DEVICE_NOTIFY_WINDOW_HANDLE));
 }
 
 void CUnseenNotices::Unregister() {

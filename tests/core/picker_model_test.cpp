@@ -160,7 +160,8 @@ private:
     // the session's other notices change nothing.
     void Touched() {
         const std::uint64_t others[] = {5, 6, 9, 10, 11};
-        if (Pick(0, 1)) return window_.CarryOut(OnSessionChange(state_, others[Pick(0, 4)], 1, kNothingRead), state_);
+        if (Pick(0, 1))
+            return window_.CarryOut(OnSessionChange(state_, others[Pick(0, 4)], 1, kNothingRead), state_);
         const bool wasSeen = Seen();
         unseen_ = {unseen_[0], false, false, false};
         armings_ += state_.m_bSampling == 1 && !wasSeen && Seen();

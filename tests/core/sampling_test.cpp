@@ -174,7 +174,8 @@ TEST(Sampling, TheConsolesMonitorCountsOnlyForTheConsolesSession) {
     SessionReading remote{SessionState{kSessionActive, -1, false}, 1, 1};
     EXPECT_EQ(OnSessionChange(state, kSessionLock, 1, remote), Effects{StopSampleTimer{}});
     EXPECT_EQ(OnSessionChange(state, kSessionUnlock, 1, remote), Effects{StartSampleTimer{}});
-    EXPECT_EQ(OnDisplayChange(state, kDisplayOff, DisplayOf::ConsoleMonitor, remote), Effects{StopSampleTimer{}});
+    EXPECT_EQ(OnDisplayChange(state, kDisplayOff, DisplayOf::ConsoleMonitor, remote),
+              Effects{StopSampleTimer{}});
     remote.consoleSession = 2;
     EXPECT_EQ(OnTouched(state, remote), Effects{StartSampleTimer{}});
     EXPECT_EQ(OnDisplayChange(state, kDisplayOff, DisplayOf::ConsoleMonitor, remote), Effects{});

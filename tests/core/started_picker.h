@@ -31,7 +31,10 @@ inline Effects ReportUnseen(PickerState& state, int reason, bool holds, bool oth
                                          : (other ? kRemoteConnect : kConsoleConnect),
                                    1, kNothingRead);
         default:
-            return OnDisplayChange(state, holds ? kDisplayOff : other ? kDisplayOn : kDisplayDimmed,
+            return OnDisplayChange(state,
+                                   holds   ? kDisplayOff
+                                   : other ? kDisplayOn
+                                           : kDisplayDimmed,
                                    other ? DisplayOf::ConsoleMonitor : DisplayOf::Session, kNothingRead);
     }
 }

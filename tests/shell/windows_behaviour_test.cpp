@@ -169,7 +169,8 @@ TEST(OnWindowsStartUp, WithoutItsFilterTheProgramSaysSoAndDoesNotStart) {
                   return 0;
               }),
               1);
-    EXPECT_EQ(told, "Huevane cannot start safely: a filter of other programs' messages could not be installed.");
+    EXPECT_EQ(told,
+              "Huevane cannot start safely: a filter of other programs' messages could not be installed.");
 }
 
 }  // namespace

@@ -336,7 +336,8 @@ BOOL WINAPI VerifyVersion(OSVERSIONINFOEXW* wanted, DWORD parts, DWORDLONG condi
     for (const DWORD part : {VER_MAJORVERSION, VER_MINORVERSION, VER_SERVICEPACKMAJOR, VER_SERVICEPACKMINOR})
         atLeast = ::VerSetConditionMask(atLeast, part, VER_GREATER_EQUAL);
     if (parts != 0x33 || conditions != atLeast) throw std::logic_error("a version test not modelled");
-    return wanted->dwMajorVersion < 6 || (wanted->dwMajorVersion == 6 && wanted->dwMinorVersion <= systemMinor);
+    return wanted->dwMajorVersion < 6 ||
+           (wanted->dwMajorVersion == 6 && wanted->dwMinorVersion <= systemMinor);
 }
 
 BOOL WINAPI QuerySession(HANDLE server, DWORD id, int infoClass, LPWSTR* buffer, DWORD* length) {
