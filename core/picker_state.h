@@ -16,8 +16,12 @@ struct UnseenReasons {
     bool sessionLocked = false;
     bool sessionDisconnected = false;
     bool displayOff = false;  // dimmed, it is still seen
+    // The display off was told as the console's monitor's power, which is
+    // the session's display only while the session is the console's.
+    bool displayOffOnConsole = false;
 
     bool Any() const { return minimised || sessionLocked || sessionDisconnected || displayOff; }
+    bool operator==(const UnseenReasons&) const = default;
 };
 
 struct PickerState {

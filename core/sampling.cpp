@@ -14,13 +14,59 @@ bool OnScreens(Point pointer, const Rect& screens) {
 
 // A timer armed anew delays the next tick: it is armed only as the window
 // becomes seen, and killed only as it stops being seen.
-Effects ReportUnseen(PickerState& state, bool& reason, bool holds) {
-    const bool wasSeen = !state.m_unseen.Any();
-    reason = holds;
+Effects TimerAfter(const PickerState& state, bool wasSeen) {
     const bool seen = !state.m_unseen.Any();
     if (state.m_bSampling == 0 || seen == wasSeen) return {};
     if (seen) return {StartSampleTimer{}};
     return {StopSampleTimer{}};
+}
+
+Effects ReportUnseen(PickerState& state, bool& reason, bool holds) {
+    const bool wasSeen = !state.m_unseen.Any();
+    reason = holds;
+    return TimerAfter(state, wasSeen);
+}
+
+bool OnConsole(const SessionReading& reading) {
+    return !reading.ownSession || *reading.ownSession == reading.consoleSession;
+}
+
+// Whether nobody is connected to the session, where its state tells: a user
+// at it (active, connected, or shadowing another session) sees it; nobody
+// does while it is disconnected, idle, listening, being reset or down. While
+// it is connecting or initialising, it tells neither.
+std::optional<bool> Disconnected(const SessionState& session) {
+    switch (session.connectState) {
+        case kSessionActive:
+        case kSessionConnected:
+        case kSessionShadow: return false;
+        case kSessionDisconnected:
+        case kSessionIdle:
+        case kSessionListen:
+        case kSessionReset:
+        case kSessionDown: return true;
+        default: return std::nullopt;
+    }
+}
+
+std::optional<bool> Locked(const SessionState& session) {
+    if (session.lockFlags != kSessionLockFlag && session.lockFlags != kSessionUnlockFlag) return std::nullopt;
+    return (session.lockFlags == kSessionLockFlag) != session.lockFlagsReversed;
+}
+
+// What the reading tells, over what a notice hinted; a display off that the
+// console's monitor told ends as the session leaves the console.
+Effects Apply(PickerState& state, const SessionReading& reading, std::optional<bool> lockedHint,
+              std::optional<bool> disconnectedHint) {
+    const bool wasSeen = !state.m_unseen.Any();
+    UnseenReasons& unseen = state.m_unseen;
+    const std::optional<bool> locked = reading.state ? Locked(*reading.state) : std::nullopt;
+    const std::optional<bool> disconnected = reading.state ? Disconnected(*reading.state) : std::nullopt;
+    unseen.sessionLocked = locked.value_or(lockedHint.value_or(unseen.sessionLocked));
+    unseen.sessionDisconnected = disconnected.value_or(disconnectedHint.value_or(unseen.sessionDisconnected));
+    if (unseen.displayOffOnConsole && !OnConsole(reading))
+        unseen.displayOff = unseen.displayOffOnConsole = false;
+    return TimerAfter(state, wasSeen);
 }
 
 }  // namespace
@@ -57,21 +103,37 @@ Effects OnMinimisedChanged(PickerState& state, bool minimised) {
     return ReportUnseen(state, state.m_unseen.minimised, minimised);
 }
 
-Effects OnSessionChange(PickerState& state, std::uint64_t code) {
+Effects OnSessionRead(PickerState& state, const SessionReading& reading) {
+    return Apply(state, reading, std::nullopt, std::nullopt);
+}
+
+Effects OnSessionChange(PickerState& state, std::uint64_t code, std::uint32_t session,
+                        const SessionReading& reading) {
+    if (reading.ownSession && session != *reading.ownSession) return {};
     switch (code) {
         case kSessionLock:
-        case kSessionUnlock: return ReportUnseen(state, state.m_unseen.sessionLocked, code == kSessionLock);
+        case kSessionUnlock: return Apply(state, reading, code == kSessionLock, std::nullopt);
         case kConsoleDisconnect:
-        case kRemoteDisconnect: return ReportUnseen(state, state.m_unseen.sessionDisconnected, true);
+        case kRemoteDisconnect: return Apply(state, reading, std::nullopt, true);
         case kConsoleConnect:
-        case kRemoteConnect: return ReportUnseen(state, state.m_unseen.sessionDisconnected, false);
+        case kRemoteConnect: return Apply(state, reading, std::nullopt, false);
         default: return {};
     }
 }
 
-Effects OnDisplayChange(PickerState& state, std::uint32_t display) {
+Effects OnDisplayChange(PickerState& state, std::uint32_t display, DisplayOf of,
+                        const SessionReading& reading) {
     if (display != kDisplayOff && display != kDisplayOn && display != kDisplayDimmed) return {};
+    if (of == DisplayOf::ConsoleMonitor && !OnConsole(reading)) return {};
+    state.m_unseen.displayOffOnConsole = display == kDisplayOff && of == DisplayOf::ConsoleMonitor;
     return ReportUnseen(state, state.m_unseen.displayOff, display == kDisplayOff);
+}
+
+Effects OnTouched(PickerState& state, const SessionReading& reading) {
+    if (reading.state) return OnSessionRead(state, reading);
+    const bool wasSeen = !state.m_unseen.Any();
+    state.m_unseen = UnseenReasons{.minimised = state.m_unseen.minimised};
+    return TimerAfter(state, wasSeen);
 }
 
 bool TickReads(const PickerState& state) { return !state.m_unseen.Any(); }

@@ -57,21 +57,69 @@ SampleDrawing OnSample(PickerState& state, COLORREF pixel);
 // reported as a state: a report of what holds already changes nothing.
 Effects OnMinimisedChanged(PickerState& state, bool minimised);
 
-// The session's notices, by the platform's codes; others change nothing.
+// The session's state as the platform reads it back, in its own values: the
+// connection state (WTS_CONNECTSTATE_CLASS) and the lock flags
+// (WTS_SESSIONSTATE_*), whose meaning Windows 7 and Server 2008 R2 reverse.
+inline constexpr std::uint32_t kSessionActive = 0;
+inline constexpr std::uint32_t kSessionConnected = 1;
+inline constexpr std::uint32_t kSessionConnectQuery = 2;
+inline constexpr std::uint32_t kSessionShadow = 3;
+inline constexpr std::uint32_t kSessionDisconnected = 4;
+inline constexpr std::uint32_t kSessionIdle = 5;
+inline constexpr std::uint32_t kSessionListen = 6;
+inline constexpr std::uint32_t kSessionReset = 7;
+inline constexpr std::uint32_t kSessionDown = 8;
+inline constexpr std::uint32_t kSessionInit = 9;
+inline constexpr std::int32_t kSessionLockFlag = 0;
+inline constexpr std::int32_t kSessionUnlockFlag = 1;
+struct SessionState {
+    std::uint32_t connectState;
+    std::int32_t lockFlags;
+    bool lockFlagsReversed;
+};
+
+// What the window knows of its session at a moment: its state, where the
+// platform answers the query; its identifier, where it could be read; the
+// console's session (none while one is being attached or detached).
+struct SessionReading {
+    std::optional<SessionState> state;
+    std::optional<std::uint32_t> ownSession;
+    std::uint32_t consoleSession;
+};
+
+// The session's state read at start: what it tells holds.
+Effects OnSessionRead(PickerState& state, const SessionReading& reading);
+
+// The session's notices, by the platform's codes, with the session they are
+// about: only the program's own session's connect, disconnect, lock and
+// unlock change anything. A notice is a hint: the state read back with it
+// decides what it can tell, the notice only what the state leaves unknown.
 inline constexpr std::uint64_t kConsoleConnect = 1;
 inline constexpr std::uint64_t kConsoleDisconnect = 2;
 inline constexpr std::uint64_t kRemoteConnect = 3;
 inline constexpr std::uint64_t kRemoteDisconnect = 4;
 inline constexpr std::uint64_t kSessionLock = 7;
 inline constexpr std::uint64_t kSessionUnlock = 8;
-Effects OnSessionChange(PickerState& state, std::uint64_t code);
+Effects OnSessionChange(PickerState& state, std::uint64_t code, std::uint32_t session,
+                        const SessionReading& reading);
 
-// The state of the session's display, by the platform's values; others
-// change nothing.
+// The state of the display, by the platform's values; others change nothing.
+// The session's own display counts always; the console's monitor (all that
+// Windows Vista and 7 tell) only while the session is the console's, and
+// what it said ends as the session leaves the console.
 inline constexpr std::uint32_t kDisplayOff = 0;
 inline constexpr std::uint32_t kDisplayOn = 1;
 inline constexpr std::uint32_t kDisplayDimmed = 2;
-Effects OnDisplayChange(PickerState& state, std::uint32_t display);
+enum class DisplayOf { Session, ConsoleMonitor };
+Effects OnDisplayChange(PickerState& state, std::uint32_t display, DisplayOf of,
+                        const SessionReading& reading);
+
+// The user touched the picker (the hot key, a key or a click): the session's
+// state read again decides; where it cannot be read, the touch proves the
+// session unlocked, connected and its display on. A program can post such a
+// touch, but no user's reaches a session that is locked, disconnected or
+// dark. Minimised stays as the window reports it.
+Effects OnTouched(PickerState& state, const SessionReading& reading);
 
 // Whether a tick reads the pointer and the screen: only while the window can
 // be seen.

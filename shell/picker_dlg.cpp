@@ -95,6 +95,7 @@ BOOL CPickerDlg::OnInitDialog() {
     AskScreenBounds();
     CarryOut(huevane::InitialiseDialog(m_state));
     m_unseenNotices.Register(m_hWnd);
+    CarryOut(huevane::OnSessionRead(m_state, ReadSession()));
     return TRUE;
 }
 
@@ -171,7 +172,8 @@ void CPickerDlg::FitAtRestore() {
 // every top-level window. Being minimised and restored comes as a change of
 // size; the session's and the display's states come as their notices. A
 // change of the system's text size changes the menu font. A change of scale
-// is fitted once the system has handled it.
+// is fitted once the system has handled it. A notice, and the user's touch,
+// have the session's state read again.
 LRESULT CPickerDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_GETDPISCALEDSIZE) {
         *reinterpret_cast<SIZE*>(lParam) = SizeAtScale(static_cast<UINT>(wParam));
@@ -200,15 +202,22 @@ LRESULT CPickerDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         CarryOut(huevane::OnMinimisedChanged(m_state, wParam == SIZE_MINIMIZED));
         FitAtRestore();
     }
-    if (message == WM_WTSSESSION_CHANGE) CarryOut(huevane::OnSessionChange(m_state, wParam));
+    if (message == WM_WTSSESSION_CHANGE) {
+        CarryOut(
+            huevane::OnSessionChange(m_state, wParam, static_cast<std::uint32_t>(lParam), ReadSession()));
+    }
     // Its setting is read where the system sent it: a posted one is dropped
     // before it comes here.
     if (message == WM_POWERBROADCAST && wParam == PBT_POWERSETTINGCHANGE && lParam) {
         const auto& setting = *reinterpret_cast<const POWERBROADCAST_SETTING*>(lParam);
-        if (const std::optional<DWORD> display = DisplayStateOf(setting)) {
-            CarryOut(huevane::OnDisplayChange(m_state, *display));
+        if (const std::optional<DisplayState> display = DisplayStateOf(setting)) {
+            CarryOut(huevane::OnDisplayChange(
+                m_state, display->state,
+                display->consoleMonitor ? huevane::DisplayOf::ConsoleMonitor : huevane::DisplayOf::Session,
+                ReadSession()));
         }
     }
+    if (IsUserTouch(message, lParam)) CarryOut(huevane::OnTouched(m_state, ReadSession()));
     if (message == WM_DESTROY) {
         const LRESULT result = CDialog::WindowProc(message, wParam, lParam);
         m_unseenNotices.Unregister();
@@ -220,6 +229,18 @@ LRESULT CPickerDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         if (control == m_zoomView.m_hWnd) m_shownViews.Repainted(huevane::View::Zoom);
     }
     return CDialog::WindowProc(message, wParam, lParam);
+}
+
+// The session as it is now, in the rules' terms.
+huevane::SessionReading CPickerDlg::ReadSession() const {
+    const std::optional<SessionStateRead> read = m_unseenNotices.ReadSessionState();
+    return huevane::SessionReading{
+        .state = read ? std::optional(huevane::SessionState{.connectState = read->connectState,
+                                                            .lockFlags = read->lockFlags,
+                                                            .lockFlagsReversed = read->lockFlagsReversed})
+                      : std::nullopt,
+        .ownSession = OwnSessionId(),
+        .consoleSession = ::WTSGetActiveConsoleSessionId()};
 }
 
 void CPickerDlg::OnSysCommand(UINT nID, LPARAM) {
@@ -296,7 +317,9 @@ void CPickerDlg::OnSlot3() { CarryOut(huevane::OnSlot(m_state, 3)); }
 void CPickerDlg::OnSlot4() { CarryOut(huevane::OnSlot(m_state, 4)); }
 void CPickerDlg::OnSlot5() { CarryOut(huevane::OnSlot(m_state, 5)); }
 
+// The hot key is the user's touch too: only this window registers one.
 LRESULT CPickerDlg::OnHotKey(WPARAM wParam, LPARAM) {
+    CarryOut(huevane::OnTouched(m_state, ReadSession()));
     huevane::HotKeyResult hotKey = huevane::OnHotKey(m_state, wParam);
     CarryOut(hotKey.effects);
     return hotKey.result;

@@ -69,6 +69,7 @@ private:
     // Flips the check mark of one item of the window's menu bar.
     void ToggleMenuCheck(int popup, int item);
     void AskScreenBounds();
+    huevane::SessionReading ReadSession() const;
     void MakeRoomForWrappedMenuBar();
     SIZE SizeAtScale(UINT dpi) const;
     void FitToScale(UINT dpi);

@@ -40,3 +40,15 @@ LRESULT CALLBACK CPostedPointerFilter::Filter(int code, WPARAM removed, LPARAM m
     if (code == HC_ACTION && CarriesPointer(taken->message)) taken->message = WM_NULL;
     return ::CallNextHookEx(nullptr, code, removed, message);
 }
+
+int RunFiltered(const std::function<int()>& program) {
+    const CPostedPointerFilter filter;
+    if (!filter.Installed()) {
+        ::MessageBoxA(
+            nullptr,
+            "Huevane cannot start safely: a filter of other programs' messages could not be installed.",
+            "Huevane", MB_OK | MB_ICONERROR);
+        return 1;
+    }
+    return program();
+}

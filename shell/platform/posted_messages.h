@@ -1,9 +1,12 @@
 // Messages that another program posts.
 //   CarriesPointer          a message whose parameters point into the sender's memory
 //   CPostedPointerFilter    posted pointer messages dropped in every loop of the thread
+//   RunFiltered             a thread's program, only with that filter
 #pragma once
 
 #include <windows.h>
+
+#include <functional>
 
 #include "owned_handle.h"
 
@@ -22,9 +25,17 @@ bool CarriesPointer(UINT message);
 class CPostedPointerFilter {
 public:
     CPostedPointerFilter();
+    // Whether the system installed it.
+    bool Installed() const { return m_hook.Get() != nullptr; }
 
 private:
     static LRESULT CALLBACK Filter(int code, WPARAM removed, LPARAM message);
 
     COwnedHandle<HHOOK, &::UnhookWindowsHookEx> m_hook;
 };
+
+// Runs `program` for as long as a filter lives, and gives its result. Where
+// the system refuses the filter, the program would run open to what the
+// README says it is not: the user is told in a box, `program` does not run,
+// and the result is 1.
+int RunFiltered(const std::function<int()>& program);

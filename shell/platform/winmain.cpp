@@ -67,7 +67,6 @@ __attribute__((used, section(".CRT$XLB"))) PIMAGE_TLS_CALLBACK startProcessCallb
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     // For the life of the thread, in every loop it runs: its own, the
     // system's while a menu is open or a window is moved or sized, a message
-    // box's.
-    const CPostedPointerFilter filter;
-    return AfxWinMain();
+    // box's; without it, no window opens.
+    return RunFiltered(&AfxWinMain);
 }

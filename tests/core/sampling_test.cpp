@@ -154,9 +154,31 @@ TEST(Sampling, TheTimerRestsFromTheFirstReasonUnseenToTheEndOfTheLast) {
         PickerState state = StartedPicker();
         for (std::size_t k = 0; k < 4; ++k)
             EXPECT_EQ(ReportUnseen(state, order[k], true), k == 0 ? Effects{StopSampleTimer{}} : Effects{});
+        // A log-on, a log-off, remote control and the reserved codes tell
+        // nothing; where no state can be read, a touch ends all but minimised.
+        for (const std::uint64_t code : {5, 6, 9, 10, 11})
+            EXPECT_EQ(OnSessionChange(state, code, 1, kNothingRead), Effects{});
+        PickerState touched = state;
+        EXPECT_EQ(OnTouched(touched, kNothingRead), Effects{});
+        EXPECT_EQ(touched.m_unseen, UnseenReasons{.minimised = true});
         for (std::size_t k = 0; k < 4; ++k)
             EXPECT_EQ(ReportUnseen(state, order[k], false), k == 3 ? Effects{StartSampleTimer{}} : Effects{});
     } while (std::next_permutation(order.begin(), order.end()));
+}
+
+// A lock flag that the system does not know leaves the lock to the notices.
+// The console's monitor is the session's display only while the session is
+// the console's: what it told ends as the session leaves the console.
+TEST(Sampling, TheConsolesMonitorCountsOnlyForTheConsolesSession) {
+    PickerState state = StartedPicker();
+    SessionReading remote{SessionState{kSessionActive, -1, false}, 1, 1};
+    EXPECT_EQ(OnSessionChange(state, kSessionLock, 1, remote), Effects{StopSampleTimer{}});
+    EXPECT_EQ(OnSessionChange(state, kSessionUnlock, 1, remote), Effects{StartSampleTimer{}});
+    EXPECT_EQ(OnDisplayChange(state, kDisplayOff, DisplayOf::ConsoleMonitor, remote),
+              Effects{StopSampleTimer{}});
+    remote.consoleSession = 2;
+    EXPECT_EQ(OnTouched(state, remote), Effects{StartSampleTimer{}});
+    EXPECT_EQ(OnDisplayChange(state, kDisplayOff, DisplayOf::ConsoleMonitor, remote), Effects{});
 }
 
 TEST(Sampling, IntersectionsNearTheIntegerLimitsDoNotOverflow) {

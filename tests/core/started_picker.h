@@ -14,17 +14,28 @@ inline PickerState StartedPicker() {
     return state;
 }
 
+// The session as the platform gives it where the query of its state is
+// refused: the console's, session 1.
+inline const SessionReading kNothingRead{.state = std::nullopt, .ownSession = 1, .consoleSession = 1};
+
 // Reports reason `reason` not to be seen (0 minimised, 1 the session locked,
 // 2 disconnected, 3 the display off) as holding or not, as the platform
 // does; `other` takes its other way (remotely, the display on, not dimmed).
 inline Effects ReportUnseen(PickerState& state, int reason, bool holds, bool other = false) {
     switch (reason) {
         case 0: return OnMinimisedChanged(state, holds);
-        case 1: return OnSessionChange(state, holds ? kSessionLock : kSessionUnlock);
+        case 1: return OnSessionChange(state, holds ? kSessionLock : kSessionUnlock, 1, kNothingRead);
         case 2:
-            return OnSessionChange(state, holds ? (other ? kRemoteDisconnect : kConsoleDisconnect)
-                                                : (other ? kRemoteConnect : kConsoleConnect));
-        default: return OnDisplayChange(state, holds ? kDisplayOff : other ? kDisplayOn : kDisplayDimmed);
+            return OnSessionChange(state,
+                                   holds ? (other ? kRemoteDisconnect : kConsoleDisconnect)
+                                         : (other ? kRemoteConnect : kConsoleConnect),
+                                   1, kNothingRead);
+        default:
+            return OnDisplayChange(state,
+                                   holds   ? kDisplayOff
+                                   : other ? kDisplayOn
+                                           : kDisplayDimmed,
+                                   other ? DisplayOf::ConsoleMonitor : DisplayOf::Session, kNothingRead);
     }
 }
 

@@ -255,7 +255,8 @@ TEST_F(Sampling, UnseenItReadsNothingButACaptureTakesTheColourUnderThePointer) {
     const ImportReplacement reads("user32.dll", "GetCursorPos",
                                   reinterpret_cast<const void*>(&CountPointerRead));
     pointerReading = &reads;
-    Run([](HWND window, CPickerDlg&) {
+    WindowsSession session(2, WTSActive, false);
+    Run([&](HWND window, CPickerDlg&) {
         HWND position = ::GetDlgItem(window, IDC_POSITION);
         HWND live = ::GetDlgItem(window, IDC_LIVE_VALUE);
         const auto show = [&](UINT command) {
@@ -275,6 +276,7 @@ TEST_F(Sampling, UnseenItReadsNothingButACaptureTakesTheColourUnderThePointer) {
         };
         ::SetCursorPos(50, 50);
         show(SC_MINIMIZE);
+        session.Set(WTSActive, true);
         SessionChange(window, WTS_SESSION_LOCK);
         ::SetWindowTextA(position, "untouched");
         pointerReads = 0;
@@ -292,6 +294,7 @@ TEST_F(Sampling, UnseenItReadsNothingButACaptureTakesTheColourUnderThePointer) {
         show(SC_RESTORE);
         LetSamplingPeriodsPass();
         EXPECT_EQ(pointerReads, 1);
+        session.Set(WTSActive, false);
         seenAgain([&] { SessionChange(window, WTS_SESSION_UNLOCK); });
         EXPECT_EQ(WindowText(position), "X: 150, Y: 50");
         EXPECT_EQ(WindowText(live), "40, 50, 220");

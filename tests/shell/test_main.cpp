@@ -10,9 +10,10 @@
 #include "results_printer.h"
 
 int main(int argc, char** argv) {
-    const CPostedPointerFilter filter;
-    CPickerApp app;
-    ::testing::InitGoogleTest(&argc, argv);
-    huevane_test::PrintResultsToStandardOutputOnly();
-    return RUN_ALL_TESTS();
+    return RunFiltered([&] {
+        CPickerApp app;
+        ::testing::InitGoogleTest(&argc, argv);
+        huevane_test::PrintResultsToStandardOutputOnly();
+        return RUN_ALL_TESTS();
+    });
 }

@@ -84,6 +84,33 @@ TEST_F(OnWindows, OnTheSecureDesktopTheTickLeavesTextsViewsAndColourAsTheyWere) 
     });
 }
 
+// The session's state read back decides, as Windows 8 and as Windows 7 (its
+// lock flags reversed) give it: at start, at a notice, at the hot key. A
+// notice that the state belies, or of another session, holds nothing.
+TEST_F(OnWindows, TheSessionsStateReadBackDecidesWhetherItRests) {
+    for (const DWORD minor : {2, 1}) {
+        WindowsSession session(minor, WTSDisconnected, false);
+        Run([&](HWND window, CPickerDlg&) {
+            SCOPED_TRACE(::testing::Message() << "Windows 6." << minor);
+            const auto rests = [&] {
+                ::SetDlgItemTextA(window, IDC_POSITION, "untouched");
+                LetSamplingPeriodsPass();
+                return WindowText(::GetDlgItem(window, IDC_POSITION)) == "untouched";
+            };
+            EXPECT_TRUE(rests()) << "disconnected at start";
+            session.Set(WTSActive, false);
+            SessionChange(window, WTS_SESSION_LOCK);
+            EXPECT_TRUE(TimerWritesPosition(window));
+            session.Set(WTSActive, true);
+            HotKey(window);
+            EXPECT_TRUE(rests()) << "locked";
+            session.Set(WTSActive, false);
+            SessionChange(window, WTS_SESSION_UNLOCK, false);
+            EXPECT_TRUE(rests()) << "another session's notice";
+        });
+    }
+}
+
 // Every interface of a named control's object answers with the one object's
 // IUnknown, which a reader in another process cannot check: the proxy there
 // answers for the object.
@@ -125,6 +152,25 @@ TEST(OnWindowsStartUp, AsksForTheHotKeyControlsClassBeforeTheWindowOpens) {
         std::string(::CharLowerA(path)).find("_microsoft.windows.common-controls_6595b64144ccf1df_6.0."),
         std::string::npos)
         << path;
+}
+
+std::string told;
+int WINAPI AnswerBox(HWND, LPCSTR text, LPCSTR, UINT) {
+    told = text;
+    return IDOK;
+}
+
+// Where the thread's filter cannot be installed, nothing of the program runs.
+TEST(OnWindowsStartUp, WithoutItsFilterTheProgramSaysSoAndDoesNotStart) {
+    const HookRefused refused;
+    const ImportReplacement box("user32.dll", "MessageBoxA", reinterpret_cast<const void*>(&AnswerBox));
+    EXPECT_EQ(RunFiltered([] {
+                  ADD_FAILURE() << "it ran";
+                  return 0;
+              }),
+              1);
+    EXPECT_EQ(told,
+              "Huevane cannot start safely: a filter of other programs' messages could not be installed.");
 }
 
 }  // namespace

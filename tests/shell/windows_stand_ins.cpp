@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "dialog_harness.h"
+#include "platform/wts_session_info.h"
 
 namespace huevane_test {
 
@@ -303,10 +304,10 @@ HighContrast::HighContrast()
 
 // --- The session's notices and its display's state ---------------------
 
-// The tests run in the console's session.
-void SessionChange(HWND window, WPARAM status) {
-    ::SendMessageA(window, WM_WTSSESSION_CHANGE, status,
-                   static_cast<LPARAM>(::WTSGetActiveConsoleSessionId()));
+void SessionChange(HWND window, WPARAM status, bool ownSession) {
+    DWORD session = 0;
+    ::ProcessIdToSessionId(::GetCurrentProcessId(), &session);
+    ::SendMessageA(window, WM_WTSSESSION_CHANGE, status, static_cast<LPARAM>(session + (ownSession ? 0 : 1)));
 }
 
 void DisplayStatus(HWND window, DWORD status, DWORD length) {
@@ -319,6 +320,75 @@ void DisplayStatus(HWND window, DWORD status, DWORD length) {
     } notice{{0x2b84c20e, 0xad23, 0x4ddf, {0x93, 0xdb, 0x05, 0xff, 0xbd, 0x7e, 0xfc, 0xa5}}, length, status};
     ::SendMessageA(window, WM_POWERBROADCAST, PBT_POWERSETTINGCHANGE, reinterpret_cast<LPARAM>(&notice));
 }
+
+// --- The system's version and its session's state ---------------------
+
+namespace {
+
+DWORD systemMinor = 0;
+WtsInfoEx session{};
+const ImportReplacement* lookingUpSession = nullptr;
+
+// The documented test of a version and above: the major and minor versions
+// and the service pack's, each VER_GREATER_EQUAL.
+BOOL WINAPI VerifyVersion(OSVERSIONINFOEXW* wanted, DWORD parts, DWORDLONG conditions) {
+    DWORDLONG atLeast = 0;
+    for (const DWORD part : {VER_MAJORVERSION, VER_MINORVERSION, VER_SERVICEPACKMAJOR, VER_SERVICEPACKMINOR})
+        atLeast = ::VerSetConditionMask(atLeast, part, VER_GREATER_EQUAL);
+    if (parts != 0x33 || conditions != atLeast) throw std::logic_error("a version test not modelled");
+    return wanted->dwMajorVersion < 6 ||
+           (wanted->dwMajorVersion == 6 && wanted->dwMinorVersion <= systemMinor);
+}
+
+BOOL WINAPI QuerySession(HANDLE server, DWORD id, int infoClass, LPWSTR* buffer, DWORD* length) {
+    if (server != WTS_CURRENT_SERVER_HANDLE || id != WTS_CURRENT_SESSION || infoClass != kWtsSessionInfoEx)
+        throw std::logic_error("a session query not modelled");
+    *buffer = reinterpret_cast<LPWSTR>(new WtsInfoEx(session));
+    *length = sizeof session;
+    return TRUE;
+}
+
+void WINAPI FreeSessionMemory(PVOID memory) { delete static_cast<WtsInfoEx*>(memory); }
+
+FARPROC WINAPI LookUpSession(HMODULE module, LPCSTR name) {
+    const bool byName = HIWORD(reinterpret_cast<ULONG_PTR>(name)) != 0;
+    if (byName && std::strcmp(name, "WTSQuerySessionInformationW") == 0)
+        return reinterpret_cast<FARPROC>(reinterpret_cast<void*>(&QuerySession));
+    if (byName && std::strcmp(name, "WTSFreeMemory") == 0)
+        return reinterpret_cast<FARPROC>(reinterpret_cast<void*>(&FreeSessionMemory));
+    return lookingUpSession->Original<decltype(&LookUpSession)>()(module, name);
+}
+
+}  // namespace
+
+WindowsSession::WindowsSession(DWORD minor, WTS_CONNECTSTATE_CLASS state, bool locked)
+    : version_("kernel32.dll", "VerifyVersionInfoW", reinterpret_cast<const void*>(&VerifyVersion)),
+      lookUp_("kernel32.dll", "GetProcAddress", reinterpret_cast<const void*>(&LookUpSession)) {
+    systemMinor = minor;
+    lookingUpSession = &lookUp_;
+    Set(state, locked);
+}
+
+void WindowsSession::Set(WTS_CONNECTSTATE_CLASS state, bool locked) {
+    session.Level = 1;
+    ::ProcessIdToSessionId(::GetCurrentProcessId(), &session.Data.WTSInfoExLevel1.SessionId);
+    session.Data.WTSInfoExLevel1.SessionState = state;
+    session.Data.WTSInfoExLevel1.SessionFlags = locked == (systemMinor == 1) ? 1 : 0;
+}
+
+// --- The thread's filter refused ------------------------------------------
+
+namespace {
+
+HHOOK WINAPI RefuseHook(int, HOOKPROC, HINSTANCE, DWORD) {
+    ::SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+    return nullptr;
+}
+
+}  // namespace
+
+HookRefused::HookRefused()
+    : hook_("user32.dll", "SetWindowsHookExA", reinterpret_cast<const void*>(&RefuseHook)) {}
 
 // --- UI Automation's notifications ---------------------------------------
 

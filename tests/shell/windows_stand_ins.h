@@ -9,10 +9,13 @@
 //   HighContrast        the user's high-contrast setting, on
 //   FirstShowFromStartUpInfo the state that the starting program asked for, at the first show
 //   SessionChange, DisplayStatus  the session's notices and its display's state
+//   WindowsSession      the system's version and its session's state, read back
+//   HookRefused         the thread's filter of messages refused
 //   UiaNotifications    UI Automation's notifications, and which providers they take
 #pragma once
 
 #include <windows.h>
+#include <wtsapi32.h>
 
 #include <string>
 #include <vector>
@@ -146,8 +149,39 @@ private:
 // "Session change notifications are sent in the form of a WM_WTSSESSION_CHANGE
 // message" (WTSRegisterSessionNotification), with "wParam: Status code
 // describing the reason" and "lParam: The identifier of the session"
-// (WM_WTSSESSION_CHANGE). Wine sends none.
-void SessionChange(HWND window, WPARAM status);
+// (WM_WTSSESSION_CHANGE). Wine sends none. Of the test program's session,
+// or of another.
+void SessionChange(HWND window, WPARAM status, bool ownSession = true);
+
+// VerifyVersionInfoW: "If the currently running operating system satisfies
+// the specified requirements, the return value is a nonzero value"; here
+// Windows 6.`minor` (1: Windows 7, 2: Windows 8). WTSQuerySessionInformationW
+// with WTSSessionInfoEx, which Wine 8 refuses: "WTSINFOEX_LEVEL1 ...
+// SessionFlags: WTS_SESSIONSTATE_LOCK (0x0) The session is locked.
+// WTS_SESSIONSTATE_UNLOCK (0x1) The session is unlocked. Windows Server 2008
+// R2 and Windows 7: Due to a code defect, the usage of the
+// WTS_SESSIONSTATE_LOCK and WTS_SESSIONSTATE_UNLOCK flags is reversed", its
+// buffer freed by WTSFreeMemory. While an object lives, the test program
+// runs on that system, in a session in the state last set.
+class WindowsSession {
+public:
+    WindowsSession(DWORD minor, WTS_CONNECTSTATE_CLASS state, bool locked);
+    void Set(WTS_CONNECTSTATE_CLASS state, bool locked);
+
+private:
+    ImportReplacement version_;
+    ImportReplacement lookUp_;
+};
+
+// "If the function fails, the return value is NULL" (SetWindowsHookExA):
+// while an object lives, every hook the test program asks for is refused.
+class HookRefused {
+public:
+    HookRefused();
+
+private:
+    ImportReplacement hook_;
+};
 
 // WM_POWERBROADCAST with PBT_POWERSETTINGCHANGE: "lParam: Pointer to a
 // POWERBROADCAST_SETTING structure", whose Data for
