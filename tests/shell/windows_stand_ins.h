@@ -14,6 +14,8 @@
 
 #include <windows.h>
 
+#include <uiautomationcore.h>
+
 #include <string>
 #include <vector>
 
@@ -158,14 +160,21 @@ void DisplayStatus(HWND window, DWORD status, DWORD length = sizeof(DWORD));
 // "If your window uses the WS_POPUP style, it must also implement the Window
 // Control Pattern and handle the WM_GETOBJECT message" (UiaRaiseNotificationEvent,
 // Windows 10 1709 and later; Wine 8 has no such function). While an object
-// lives, the test program finds the function: a notification raised on a
-// provider whose window is a popup without the Window pattern is refused,
-// any other is said.
+// lives, the test program finds the function: a notification raised on an
+// object that UiaHostProviderFromHwnd gave ("You cannot use the object to
+// raise events"), or on a provider whose window is a popup without the
+// Window pattern, is refused, any other is said. Every object that
+// UiaHostProviderFromHwnd gives meanwhile is kept.
 class UiaNotifications {
 public:
     UiaNotifications();
+    ~UiaNotifications();
     // The texts said, in order.
     const std::vector<std::string>& Said() const;
+    // The provider that the last text was said on, if any.
+    IRawElementProviderSimple* SaidOn() const;
+    // The window that UiaHostProviderFromHwnd gave `host` for, if it did.
+    HWND HostedWindow(IRawElementProviderSimple* host) const;
 
 private:
     ImportReplacement lookUp_;
