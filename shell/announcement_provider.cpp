@@ -30,7 +30,8 @@ ULONG AnnouncementProvider::Release() {
 // own controls are.
 HRESULT AnnouncementProvider::get_ProviderOptions(ProviderOptions* options) {
     if (!options) return E_POINTER;
-    *options = static_cast<ProviderOptions>(ProviderOptions_ServerSideProvider | ProviderOptions_UseComThreading);
+    *options =
+        static_cast<ProviderOptions>(ProviderOptions_ServerSideProvider | ProviderOptions_UseComThreading);
     return S_OK;
 }
 

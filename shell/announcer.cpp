@@ -8,8 +8,8 @@ namespace {
 
 using ReturnProviderProc = LRESULT(WINAPI*)(HWND, WPARAM, LPARAM, IRawElementProviderSimple*);
 using DisconnectProc = HRESULT(WINAPI*)(IRawElementProviderSimple*);
-using RaiseNotificationProc =
-    HRESULT(WINAPI*)(IRawElementProviderSimple*, int kind, int processing, BSTR text, BSTR activity);
+using RaiseNotificationProc = HRESULT(WINAPI*)(IRawElementProviderSimple*, int kind, int processing,
+                                               BSTR text, BSTR activity);
 
 // Looked up at each use, so that uiautomationcore is loaded only once there
 // is something to say or a client asks.
@@ -55,7 +55,8 @@ void Announcer::Announce(std::string_view text) {
 
 LRESULT CALLBACK Announcer::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
-        auto* creating = static_cast<Announcer*>(reinterpret_cast<const CREATESTRUCTA*>(lParam)->lpCreateParams);
+        auto* creating =
+            static_cast<Announcer*>(reinterpret_cast<const CREATESTRUCTA*>(lParam)->lpCreateParams);
         creating->window_ = window;
         ::SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creating));
     }
@@ -68,7 +69,9 @@ LRESULT CALLBACK Announcer::WindowProc(HWND window, UINT message, WPARAM wParam,
         case WM_ERASEBKGND: self->Paint(reinterpret_cast<HDC>(wParam)); return TRUE;
         // A change of scale lays out every child window of the dialog again:
         // this one stays where no control is, and a pixel.
-        case WM_WINDOWPOSCHANGING: reinterpret_cast<WINDOWPOS*>(lParam)->flags |= SWP_NOMOVE | SWP_NOSIZE; break;
+        case WM_WINDOWPOSCHANGING:
+            reinterpret_cast<WINDOWPOS*>(lParam)->flags |= SWP_NOMOVE | SWP_NOSIZE;
+            break;
         case WM_DESTROY: self->Destroyed(); break;
         case WM_NCDESTROY:
             ::SetWindowLongPtrA(window, GWLP_USERDATA, 0);
@@ -94,8 +97,8 @@ LRESULT Announcer::Answer(WPARAM wParam, LPARAM lParam) {
 // follows the system's colours under high contrast.
 void Announcer::Paint(HDC dc) const {
     const HWND dialog = ::GetParent(window_);
-    const auto brush = reinterpret_cast<HBRUSH>(
-        ::SendMessageA(dialog, WM_CTLCOLORDLG, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(dialog)));
+    const auto brush = reinterpret_cast<HBRUSH>(::SendMessageA(
+        dialog, WM_CTLCOLORDLG, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(dialog)));
     RECT client{};
     ::GetClientRect(window_, &client);
     ::FillRect(dc, &client, brush);

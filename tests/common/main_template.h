@@ -23,7 +23,8 @@ inline MainWindowChildren ChildrenOf(HWND window) {
     for (HWND child = ::GetWindow(window, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
         char name[32] = {};
         ::GetClassNameA(child, name, sizeof name);
-        (std::strcmp(name, "HuevaneAnnouncements") == 0 ? children.announcers : children.controls).push_back(child);
+        (std::strcmp(name, "HuevaneAnnouncements") == 0 ? children.announcers : children.controls)
+            .push_back(child);
     }
     return children;
 }

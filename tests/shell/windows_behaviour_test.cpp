@@ -109,8 +109,9 @@ TEST_F(OnWindows, AnnouncementsAreSaidOnAProviderThatAChildWindowAnswersWith) {
     const auto readName = [&] {
         std::atomic<bool> done = false;
         std::thread client([&] {
-            named = node || SUCCEEDED(fromHandle(announcer, &node)) ? property(node, UIA_NamePropertyId, &name)
-                                                                    : E_FAIL;
+            named = node || SUCCEEDED(fromHandle(announcer, &node))
+                        ? property(node, UIA_NamePropertyId, &name)
+                        : E_FAIL;
             done = true;
         });
         EXPECT_TRUE(PumpUntil([&] { return done.load(); }));
