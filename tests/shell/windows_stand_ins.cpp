@@ -1,7 +1,6 @@
 #include "windows_stand_ins.h"
 
 #include <commctrl.h>
-#include <uiautomationclient.h>
 #include <uiautomationcore.h>
 
 #include <cstring>
@@ -339,18 +338,7 @@ HRESULT WINAPI HostProviderFromHwnd(HWND window, IRawElementProviderSimple** pro
 
 HRESULT WINAPI RaiseNotification(IRawElementProviderSimple* provider, int, int, BSTR text, BSTR) {
     // "You cannot use the object to raise events" (UiaHostProviderFromHwnd).
-    if (hostProviders.count(provider)) return E_INVALIDARG;
-    VARIANT handle{};
-    IUnknown* windowPattern = nullptr;
-    if (!provider || FAILED(provider->GetPropertyValue(UIA_NativeWindowHandlePropertyId, &handle)) ||
-        FAILED(provider->GetPatternProvider(UIA_WindowPatternId, &windowPattern))) {
-        return E_INVALIDARG;
-    }
-    if (windowPattern) windowPattern->Release();
-    const auto window = reinterpret_cast<HWND>(static_cast<ULONG_PTR>(static_cast<ULONG>(handle.lVal)));
-    if (handle.vt == VT_I4 && (::GetWindowLongA(window, GWL_STYLE) & WS_POPUP) && !windowPattern) {
-        return E_INVALIDARG;
-    }
+    if (!provider || hostProviders.count(provider)) return E_INVALIDARG;
     char narrow[256] = {};
     ::WideCharToMultiByte(CP_ACP, 0, text, -1, narrow, sizeof narrow, nullptr, nullptr);
     said.emplace_back(narrow);
