@@ -1,6 +1,6 @@
 #include "accessible_controls.h"
 
-#include "platform/system_library.h"
+#include <new>
 
 // What a named control keeps for its window procedure, in the control's user
 // data, from Name until the control is destroyed.
@@ -13,7 +13,8 @@ AccessibleControls::AccessibleControls(DescribeControl describe, ControlFocusLef
     : answering_(std::make_shared<Answering>(std::move(describe), std::move(focusLeft))) {}
 
 void AccessibleControls::Name(HWND control) {
-    auto* named = new NamedControl{nullptr, answering_};
+    auto* named = new (std::nothrow) NamedControl{nullptr, answering_};
+    if (!named) return;  // readers get the system's own description
     ::SetWindowLongPtrA(control, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(named));
     const WNDPROC controlProc = &ControlProc;
     named->original = reinterpret_cast<WNDPROC>(
@@ -56,38 +57,14 @@ LRESULT AccessibleControls::Answer(const std::shared_ptr<Answering>& answering, 
     if (!api.createStdAccessibleObject || !api.lresultFromObject || !answering->com.Enter()) return 0;
     void* standard = nullptr;
     if (FAILED(api.createStdAccessibleObject(control, OBJID_CLIENT, IID_IAccessible, &standard))) return 0;
-    auto* named =
-        new NamedAccessible(static_cast<IAccessible*>(standard), control,
-                            std::shared_ptr<const DescribeControl>(answering, &answering->describe));
+    auto* named = new (std::nothrow)
+        NamedAccessible(static_cast<IAccessible*>(standard), control,
+                        std::shared_ptr<const DescribeControl>(answering, &answering->describe));
+    if (!named) {
+        static_cast<IAccessible*>(standard)->Release();
+        return 0;
+    }
     const LRESULT answer = api.lresultFromObject(IID_IAccessible, wParam, named);
     named->Release();
     return FAILED(answer) ? 0 : answer;
-}
-
-// "If your window uses the WS_POPUP style, it must also implement the Window
-// Control Pattern and handle the WM_GETOBJECT message" (UiaRaiseNotificationEvent):
-// the main window is a popup without that pattern, so the notification is
-// raised on the host provider of one of its child windows, the node "where
-// the notification event occurred". Looked up at each announcement, one per
-// capture or copy, so that uiautomationcore is loaded only once the picker
-// has something to say.
-void AccessibleControls::Announce(HWND control, std::string_view text) {
-    using HostProviderProc = HRESULT(WINAPI*)(HWND, IRawElementProviderSimple**);
-    using RaiseNotificationProc =
-        HRESULT(WINAPI*)(IRawElementProviderSimple*, int kind, int processing, BSTR text, BSTR activity);
-    const auto hostProvider = SystemProc<HostProviderProc>("uiautomationcore.dll", "UiaHostProviderFromHwnd");
-    const auto raise = SystemProc<RaiseNotificationProc>("uiautomationcore.dll", "UiaRaiseNotificationEvent");
-    const AccessibilityApi& api = AccessibilityApi::Get();
-    if (!hostProvider || !raise || !api.sysFreeString) return;
-    IRawElementProviderSimple* provider = nullptr;
-    if (FAILED(hostProvider(control, &provider)) || !provider) return;
-    BSTR said = AnsiToBstr(text);
-    BSTR activity = AnsiToBstr("Huevane");
-    if (said && activity) {
-        raise(provider, AccessibilityApi::kActionCompleted, AccessibilityApi::kImportantMostRecent, said,
-              activity);
-    }
-    api.sysFreeString(said);
-    api.sysFreeString(activity);
-    provider->Release();
 }

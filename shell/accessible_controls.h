@@ -1,5 +1,4 @@
-// AccessibleControls: a dialog's controls as assistive technology reads them,
-// and what the dialog announces to the user.
+// AccessibleControls: a dialog's controls as assistive technology reads them.
 //
 // Each named control answers WM_GETOBJECT with the system's own object for it
 // (CreateStdAccessibleObject), wrapped so that the picker gives its name, role
@@ -13,7 +12,6 @@
 
 #include <functional>
 #include <memory>
-#include <string_view>
 #include <utility>
 
 #include "named_accessible.h"
@@ -34,11 +32,6 @@ public:
 
     // Tells readers that `control`'s name has changed.
     static void NameChanged(HWND control);
-
-    // Says `text` to the user where the system has UI Automation's
-    // notifications (Windows 10 1709 and later), raised on `control`, a child
-    // window that the text is about.
-    static void Announce(HWND control, std::string_view text);
 
 private:
     struct Answering {

@@ -2,6 +2,7 @@
 
 #include <servprov.h>
 
+#include <new>
 #include <string>
 
 #include "platform/accessibility_api.h"
@@ -127,7 +128,13 @@ HRESULT TearOffFor(IAccessible* system, IUnknown* owner, REFIID iid, void** obje
         return E_NOINTERFACE;
     }
     using Given = typename Tear::Given;
-    *object = static_cast<Given*>(new Tear(owner, static_cast<Given*>(given)));
+    auto* tearOff = new (std::nothrow) Tear(owner, static_cast<Given*>(given));
+    if (!tearOff) {
+        static_cast<Given*>(given)->Release();
+        *object = nullptr;
+        return E_OUTOFMEMORY;
+    }
+    *object = static_cast<Given*>(tearOff);
     return S_OK;
 }
 

@@ -70,6 +70,7 @@ void CPickerDlg::DoDataExchange(CDataExchange* pDX) {
 BOOL CPickerDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     NameControls();
+    m_announcer.Create(m_hWnd);
 
     if (HMENU systemMenu = GetSystemMenu(FALSE)) {
         CString about;

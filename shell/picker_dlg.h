@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "accessible_controls.h"
+#include "announcer.h"
 #include "effects.h"
 #include "picker_state.h"
 #include "platform.h"
@@ -131,6 +132,8 @@ private:
     // What the rules asked to tell that the window has not told yet.
     std::optional<huevane::TellHotKeyRefused> m_untold;
     AccessibleControls m_accessible;
+    // What the window says to the user, and the child window it says it from.
+    Announcer m_announcer;
     // The session's and the display's notices, for as long as the window is.
     CUnseenNotices m_unseenNotices;
 };

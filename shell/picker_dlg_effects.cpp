@@ -86,8 +86,7 @@ void CPickerDlg::CarryOut(const huevane::Effect& effect) {
         [&](const huevane::CopyNameChanged&) {
             AccessibleControls::NameChanged(::GetDlgItem(m_hWnd, IDC_COPY));
         },
-        // A capture writes the value box, and a Copy copies it.
-        [&](const Announce& e) { AccessibleControls::Announce(m_valueEdit.m_hWnd, e.text); },
+        [&](const Announce& e) { m_announcer.Announce(e.text); },
     };
     std::visit(carryOut, effect);
 }

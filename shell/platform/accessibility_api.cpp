@@ -1,7 +1,5 @@
 #include "accessibility_api.h"
 
-#include <string>
-
 #include "system_library.h"
 
 const AccessibilityApi& AccessibilityApi::Get() {
@@ -36,7 +34,9 @@ BSTR AnsiToBstr(std::string_view text) {
     if (!api.sysAllocStringLen) return nullptr;
     const int size = static_cast<int>(text.size());
     const int length = ::MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    ::MultiByteToWideChar(CP_ACP, 0, text.data(), size, wide.data(), length);
-    return api.sysAllocStringLen(wide.data(), static_cast<UINT>(length));
+    // Made by the system at its length and written in place: no allocation
+    // here that could throw out of a window procedure or a COM method.
+    BSTR converted = api.sysAllocStringLen(nullptr, static_cast<UINT>(length));
+    if (converted) ::MultiByteToWideChar(CP_ACP, 0, text.data(), size, converted, length);
+    return converted;
 }

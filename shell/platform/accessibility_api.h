@@ -17,6 +17,11 @@ struct AccessibilityApi {
     // UI Automation's notification kinds and processings (UiaRaiseNotificationEvent).
     static constexpr int kActionCompleted = 2;
     static constexpr int kImportantMostRecent = 1;
+    // "UIA_CustomControlTypeId 50025" (Control Type Identifiers), and the
+    // object identifier of a window's own UI Automation provider
+    // (UiaRootObjectId), which MinGW-w64 declares in C alone.
+    static constexpr int kCustomControlType = 50025;
+    static constexpr DWORD kRootObjectId = static_cast<DWORD>(-25);
 
     decltype(&::CreateStdAccessibleObject) createStdAccessibleObject;
     decltype(&::LresultFromObject) lresultFromObject;

@@ -10,14 +10,6 @@
 namespace huevane_test {
 namespace {
 
-std::vector<HWND> Children(HWND window) {
-    std::vector<HWND> children;
-    for (HWND child = ::GetWindow(window, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
-        children.push_back(child);
-    }
-    return children;
-}
-
 using PickerStartUp = PickerWindow;
 
 // The texts as the window's initialisation leaves them, read as soon as it
@@ -46,7 +38,7 @@ TEST_F(PickerStartUp, ShowsTheStartStateBeforeTheFirstTick) {
     // from outside the program. Here: that the window shows the state.
     Run([](HWND window, CPickerDlg&) {
         EXPECT_EQ(WindowText(window), "Huevane");
-        EXPECT_EQ(Children(window).size(), static_cast<std::size_t>(kMainWindowControls));
+        EXPECT_EQ(ChildrenOf(window).controls.size(), static_cast<std::size_t>(kMainWindowControls));
         EXPECT_EQ(MenuMarks(window), "Enable Zoom, Hot Keys, Start, 4X");
         EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(window, IDC_HOTKEY)));
 

@@ -46,10 +46,9 @@ TEST(Program, StartsWithItsWindowAndEndsOnClose) {
     ::GetWindowThreadProcessId(window, &owner);
     EXPECT_EQ(owner, process.dwProcessId);
     EXPECT_EQ(::GetParent(window), nullptr);
-    int controls = 0;
-    for (HWND child = ::GetWindow(window, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
-        ++controls;
-    EXPECT_EQ(controls, huevane_test::kMainWindowControls);
+    const huevane_test::MainWindowChildren children = huevane_test::ChildrenOf(window);
+    EXPECT_EQ(children.controls.size(), static_cast<std::size_t>(huevane_test::kMainWindowControls));
+    EXPECT_EQ(children.announcers.size(), 1u);
     EXPECT_NE(::GetMenu(window), nullptr);
 
     ::PostMessageA(window, WM_CLOSE, 0, 0);

@@ -72,16 +72,10 @@ TEST_F(Scaling, TheProgramRunsAtTheScaleTheSystemWasGiven) {
     });
 }
 
-BOOL CALLBACK CollectControl(HWND control, LPARAM controls) {
-    reinterpret_cast<std::vector<HWND>*>(controls)->push_back(control);
-    return TRUE;
-}
-
 void ExpectEveryControlShownWhole(HWND window) {
     RECT client{};
     ::GetClientRect(window, &client);
-    std::vector<HWND> controls;
-    ::EnumChildWindows(window, &CollectControl, reinterpret_cast<LPARAM>(&controls));
+    const std::vector<HWND> controls = ChildrenOf(window).controls;
     ASSERT_EQ(controls.size(), static_cast<std::size_t>(kMainWindowControls));
     for (HWND control : controls) {
         RECT rect{};

@@ -8,10 +8,14 @@
 
 #include <oleacc.h>
 #include <servprov.h>
+#include <uiautomationclient.h>
 
+#include <atomic>
 #include <string>
+#include <thread>
 #include <vector>
 
+#include "main_template.h"
 #include "picker_window.h"
 #include "scene.h"
 #include "windows_stand_ins.h"
@@ -109,6 +113,52 @@ TEST_F(OnWindows, TheSessionsStateReadBackDecidesWhetherItRests) {
             EXPECT_TRUE(rests()) << "another session's notice";
         });
     }
+}
+
+// They are said on a provider of the picker's own, which a child window of
+// the main window gives UI Automation's clients and hosts, and which is
+// disconnected when the window goes.
+TEST_F(OnWindows, AnnouncementsAreSaidOnAProviderThatAChildWindowAnswersWith) {
+    const UiaNotifications reader;
+    HMODULE uia = ::LoadLibraryA("uiautomationcore.dll");
+    // UI Automation's nodes, as a client in the window's process reads them
+    // (uiautomationcoreapi.h, which MinGW-w64 declares in C alone).
+    const auto fromHandle = reinterpret_cast<HRESULT(WINAPI*)(HWND, void**)>(
+        reinterpret_cast<void*>(::GetProcAddress(uia, "UiaNodeFromHandle")));
+    const auto property = reinterpret_cast<HRESULT(WINAPI*)(void*, PROPERTYID, VARIANT*)>(
+        reinterpret_cast<void*>(::GetProcAddress(uia, "UiaGetPropertyValue")));
+    HWND announcer = nullptr;
+    void* node = nullptr;
+    VARIANT name{};
+    HRESULT named = E_FAIL;
+    // Read on a thread of its own, as a reader reads, while this one handles
+    // what UI Automation sends the window.
+    const auto readName = [&] {
+        std::atomic<bool> done = false;
+        std::thread client([&] {
+            named = node || SUCCEEDED(fromHandle(announcer, &node))
+                        ? property(node, UIA_NamePropertyId, &name)
+                        : E_FAIL;
+            done = true;
+        });
+        EXPECT_TRUE(PumpUntil([&] { return done.load(); }));
+        client.join();
+    };
+    Run([&](HWND window, CPickerDlg&) {
+        HotKey(window);
+        ASSERT_EQ(reader.Said().size(), 1u);
+        IRawElementProviderSimple* host = nullptr;
+        ASSERT_HRESULT_SUCCEEDED(reader.SaidOn()->get_HostRawElementProvider(&host));
+        announcer = reader.HostedWindow(host);
+        host->Release();
+        EXPECT_EQ(ChildrenOf(window).announcers, std::vector<HWND>{announcer});
+        readName();
+        ASSERT_HRESULT_SUCCEEDED(named);
+        EXPECT_STREQ(name.bstrVal, L"Huevane announcements");
+        ::VariantClear(&name);
+    });
+    readName();
+    EXPECT_EQ(named, static_cast<HRESULT>(0x80040201)) << "UIA_E_ELEMENTNOTAVAILABLE";
 }
 
 // Every interface of a named control's object answers with the one object's

@@ -1,7 +1,6 @@
 #include "windows_stand_ins.h"
 
 #include <commctrl.h>
-#include <uiautomationclient.h>
 #include <uiautomationcore.h>
 
 #include <cstring>
@@ -395,30 +394,39 @@ HookRefused::HookRefused()
 namespace {
 
 std::vector<std::string> said;
+IRawElementProviderSimple* saidOn = nullptr;
+std::map<IRawElementProviderSimple*, HWND> hostProviders;  // each handed out, held
 const ImportReplacement* lookingUpUia = nullptr;
+using HostProviderProc = HRESULT(WINAPI*)(HWND, IRawElementProviderSimple**);
+HostProviderProc systemHostProvider = nullptr;
+
+HRESULT WINAPI HostProviderFromHwnd(HWND window, IRawElementProviderSimple** provider) {
+    const HRESULT result = systemHostProvider(window, provider);
+    if (SUCCEEDED(result) && hostProviders.emplace(*provider, window).second) (*provider)->AddRef();
+    return result;
+}
 
 HRESULT WINAPI RaiseNotification(IRawElementProviderSimple* provider, int, int, BSTR text, BSTR) {
-    VARIANT handle{};
-    IUnknown* windowPattern = nullptr;
-    if (!provider || FAILED(provider->GetPropertyValue(UIA_NativeWindowHandlePropertyId, &handle)) ||
-        FAILED(provider->GetPatternProvider(UIA_WindowPatternId, &windowPattern))) {
-        return E_INVALIDARG;
-    }
-    if (windowPattern) windowPattern->Release();
-    const auto window = reinterpret_cast<HWND>(static_cast<ULONG_PTR>(static_cast<ULONG>(handle.lVal)));
-    if (handle.vt == VT_I4 && (::GetWindowLongA(window, GWL_STYLE) & WS_POPUP) && !windowPattern) {
-        return E_INVALIDARG;
-    }
+    // "You cannot use the object to raise events" (UiaHostProviderFromHwnd).
+    if (!provider || hostProviders.count(provider)) return E_INVALIDARG;
     char narrow[256] = {};
     ::WideCharToMultiByte(CP_ACP, 0, text, -1, narrow, sizeof narrow, nullptr, nullptr);
     said.emplace_back(narrow);
+    provider->AddRef();
+    if (saidOn) saidOn->Release();
+    saidOn = provider;
     return S_OK;
 }
 
+// Every other name is the lookup's that this one replaced.
 FARPROC WINAPI LookUpUia(HMODULE module, LPCSTR name) {
-    if (HIWORD(reinterpret_cast<ULONG_PTR>(name)) != 0 && std::strcmp(name, "UiaRaiseNotificationEvent") == 0)
+    const FARPROC found = lookingUpUia->Original<decltype(&LookUpUia)>()(module, name);
+    if (HIWORD(reinterpret_cast<ULONG_PTR>(name)) == 0) return found;
+    if (std::strcmp(name, "UiaRaiseNotificationEvent") == 0)
         return reinterpret_cast<FARPROC>(reinterpret_cast<void*>(&RaiseNotification));
-    return lookingUpUia->Original<decltype(&LookUpUia)>()(module, name);
+    if (!found || std::strcmp(name, "UiaHostProviderFromHwnd") != 0) return found;
+    systemHostProvider = reinterpret_cast<HostProviderProc>(reinterpret_cast<void*>(found));
+    return reinterpret_cast<FARPROC>(reinterpret_cast<void*>(&HostProviderFromHwnd));
 }
 
 }  // namespace
@@ -427,6 +435,20 @@ UiaNotifications::UiaNotifications()
     : lookUp_("kernel32.dll", "GetProcAddress", reinterpret_cast<const void*>(&LookUpUia)) {
     said.clear();
     lookingUpUia = &lookUp_;
+}
+
+UiaNotifications::~UiaNotifications() {
+    for (const auto& [host, window] : hostProviders) host->Release();
+    hostProviders.clear();
+    if (saidOn) saidOn->Release();
+    saidOn = nullptr;
+}
+
+IRawElementProviderSimple* UiaNotifications::SaidOn() const { return saidOn; }
+
+HWND UiaNotifications::HostedWindow(IRawElementProviderSimple* host) const {
+    const auto found = hostProviders.find(host);
+    return found == hostProviders.end() ? nullptr : found->second;
 }
 
 const std::vector<std::string>& UiaNotifications::Said() const { return said; }

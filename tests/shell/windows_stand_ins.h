@@ -17,6 +17,8 @@
 #include <windows.h>
 #include <wtsapi32.h>
 
+#include <uiautomationcore.h>
+
 #include <string>
 #include <vector>
 
@@ -189,17 +191,23 @@ private:
 // The display is on. 0x2 - The display is dimmed." (Power Setting GUIDs).
 // Sent, with a DataLength of `length`. Wine sends none.
 void DisplayStatus(HWND window, DWORD status, DWORD length = sizeof(DWORD));
-// "If your window uses the WS_POPUP style, it must also implement the Window
-// Control Pattern and handle the WM_GETOBJECT message" (UiaRaiseNotificationEvent,
-// Windows 10 1709 and later; Wine 8 has no such function). While an object
-// lives, the test program finds the function: a notification raised on a
-// provider whose window is a popup without the Window pattern is refused,
-// any other is said.
+// "The object retrieved by [UiaHostProviderFromHwnd] is useful only for
+// responding to calls to IRawElementProviderSimple::get_HostRawElementProvider.
+// You cannot use the object to raise events"; Wine 8 has no
+// UiaRaiseNotificationEvent (Windows 10 1709 and later). While an object
+// lives, the test program finds it: a notification raised on an object that
+// UiaHostProviderFromHwnd gave meanwhile (each is kept) is refused, any other
+// is said.
 class UiaNotifications {
 public:
     UiaNotifications();
+    ~UiaNotifications();
     // The texts said, in order.
     const std::vector<std::string>& Said() const;
+    // The provider that the last text was said on, if any.
+    IRawElementProviderSimple* SaidOn() const;
+    // The window that UiaHostProviderFromHwnd gave `host` for, if it did.
+    HWND HostedWindow(IRawElementProviderSimple* host) const;
 
 private:
     ImportReplacement lookUp_;
