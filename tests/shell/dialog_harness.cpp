@@ -1,5 +1,6 @@
 #include "dialog_harness.h"
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -15,6 +16,8 @@ Pending pending;
 
 std::string* closeSeen = nullptr;
 std::function<void(HWND)> insideNext;
+// The dialogs open when the next one was asked for: the picker itself is one.
+std::vector<HWND> openBefore;
 
 void CALLBACK RunBody(HWND, UINT, UINT_PTR timer, DWORD) {
     ::KillTimer(nullptr, timer);
@@ -24,10 +27,20 @@ void CALLBACK RunBody(HWND, UINT, UINT_PTR timer, DWORD) {
     if (run.dialog->m_hWnd) ::SendMessageA(run.dialog->m_hWnd, WM_COMMAND, IDCANCEL, 0);
 }
 
-BOOL CALLBACK FindThreadDialog(HWND window, LPARAM found) {
+bool IsDialog(HWND window) {
     char className[16] = {};
     ::GetClassNameA(window, className, sizeof className);
-    if (std::string(className) == "#32770" && ::IsWindowEnabled(window) && ::IsWindowVisible(window)) {
+    return std::string(className) == "#32770";
+}
+
+BOOL CALLBACK FindOpenDialogs(HWND window, LPARAM) {
+    if (IsDialog(window)) openBefore.push_back(window);
+    return TRUE;
+}
+
+BOOL CALLBACK FindNextDialog(HWND window, LPARAM found) {
+    if (IsDialog(window) && ::IsWindowEnabled(window) && ::IsWindowVisible(window) &&
+        std::find(openBefore.begin(), openBefore.end(), window) == openBefore.end()) {
         *reinterpret_cast<HWND*>(found) = window;
         return FALSE;
     }
@@ -36,7 +49,7 @@ BOOL CALLBACK FindThreadDialog(HWND window, LPARAM found) {
 
 void CALLBACK CloseDialog(HWND, UINT, UINT_PTR timer, DWORD) {
     HWND found = nullptr;
-    ::EnumThreadWindows(::GetCurrentThreadId(), &FindThreadDialog, reinterpret_cast<LPARAM>(&found));
+    ::EnumThreadWindows(::GetCurrentThreadId(), &FindNextDialog, reinterpret_cast<LPARAM>(&found));
     if (!found) return;  // not open yet: try again at the next tick
     ::KillTimer(nullptr, timer);
     if (closeSeen) *closeSeen = WindowText(found);
@@ -75,6 +88,8 @@ bool PumpUntil(const std::function<bool()>& done, DWORD ms) {
 
 void CloseNextDialog(std::string* seen) {
     closeSeen = seen;
+    openBefore.clear();
+    ::EnumThreadWindows(::GetCurrentThreadId(), &FindOpenDialogs, 0);
     ::SetTimer(nullptr, 0, 10, &CloseDialog);
 }
 
