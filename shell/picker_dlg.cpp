@@ -94,6 +94,7 @@ BOOL CPickerDlg::OnInitDialog() {
 
     AskScreenBounds();
     CarryOut(huevane::InitialiseDialog(m_state));
+    CarryOut(huevane::CheckScreen(m_state));
     m_unseenNotices.Register(m_hWnd);
     return TRUE;
 }
@@ -168,8 +169,8 @@ void CPickerDlg::FitAtRestore() {
 // The statics that the tick draws into tell when the system repaints them:
 // each asks its dialog for its colours as it paints its plain background.
 // A change of the display (a monitor added, a resolution raised) is told to
-// every top-level window. Being minimised and restored comes as a change of
-// size; the session's and the display's states come as their notices. A
+// every top-level window, and may leave the screen readable or not, as a
+// restore may. Being minimised and restored comes as a change of size; the session's and the display's states come as their notices. A
 // change of the system's text size changes the menu font. A change of scale
 // is fitted once the system has handled it.
 LRESULT CPickerDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -199,6 +200,9 @@ LRESULT CPickerDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_SIZE) {
         CarryOut(huevane::OnMinimisedChanged(m_state, wParam == SIZE_MINIMIZED));
         FitAtRestore();
+    }
+    if (message == WM_DISPLAYCHANGE || (message == WM_SIZE && wParam == SIZE_RESTORED)) {
+        CarryOut(huevane::CheckScreen(m_state));
     }
     if (message == WM_WTSSESSION_CHANGE) CarryOut(huevane::OnSessionChange(m_state, wParam));
     // Its setting is read where the system sent it: a posted one is dropped

@@ -8,6 +8,7 @@
 #include "hot_key_names.h"
 #include "picker_dlg.h"
 #include "sampling.h"
+#include "screen_probe.h"
 #include "view_options.h"
 
 namespace {
@@ -88,6 +89,19 @@ void CPickerDlg::CarryOut(const huevane::Effect& effect) {
         },
         // A capture writes the value box, and a Copy copies it.
         [&](const Announce& e) { AccessibleControls::Announce(m_valueEdit.m_hWnd, e.text); },
+        [&](const huevane::PaintProbe&) { ::PaintProbe(m_hWnd, ProbeAt()); },
+        [&](const huevane::EraseProbe&) { ::EraseProbe(m_hWnd, ProbeAt()); },
+        [&](const ArmScreenCheck& e) { SetTimer(kScreenCheckTimerId, e.periodMs); },
+        [&](const StopScreenCheck&) { KillTimer(kScreenCheckTimerId); },
+        [&](const TellScreenUnreadable&) {
+            m_untoldScreenUnreadable = true;
+            PostMessage(kTellMessage);
+        },
+        [&](const ShowNothingRead&) {
+            m_liveValue.SetWindowText("");
+            m_preview.InvalidateRect(nullptr);
+            m_zoomView.InvalidateRect(nullptr);
+        },
     };
     std::visit(carryOut, effect);
 }
@@ -100,6 +114,10 @@ void CPickerDlg::ToggleMenuCheck(int popup, int item) {
 }
 
 void CPickerDlg::TellUntold() {
+    if (std::exchange(m_untoldScreenUnreadable, false)) {
+        const std::string text = huevane::ScreenUnreadableText(WineOnWayland());
+        MessageBox(text.c_str(), "Huevane", MB_OK | MB_ICONEXCLAMATION);
+    }
     if (!m_untold) return;
     const huevane::TellHotKeyRefused told = *std::exchange(m_untold, std::nullopt);
     const std::string text = huevane::HotKeyRefusedText(
