@@ -33,6 +33,7 @@ Effects Check(PickerState& state, const ProbePixels& read) {
 TEST(ScreenCheck, WhileReadsFailItSaysSoOnceAndShowsAndStoresNothing) {
     PickerState state;
     InitialiseDialog(state);
+    EXPECT_EQ(OnSample(state, 0x00123456).liveText, std::nullopt) << "not checked yet";
     EXPECT_EQ(Check(state, kBlack),
               (Effects{EraseProbe{}, ArmScreenCheck{kRecheckMs}, ShowNothingRead{}, TellScreenUnreadable{}}));
     EXPECT_EQ(OnSample(state, 0x00123456).liveText, std::nullopt);
