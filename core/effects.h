@@ -228,8 +228,8 @@ using Effect = std::variant<EnableControl, ToggleMenuMark, StartSampleTimer, Sto
                             SetTopmost, RepaintWindow, BindHotKey, ReleaseHotKey, DestroyMenuBar, ShowHotKey,
                             TellHotKeyRefused, SetHotKeyRules, AddFormatItem, SelectFormatItem, SetValueText,
                             SelectAllValueText, ScrollValueCaret, CopyValueSelection, PaintSwatches,
-                            SlotNamesChanged, CopyNameChanged, Announce, PaintProbe, EraseProbe, ArmScreenCheck,
-                            StopScreenCheck, TellScreenUnreadable, ShowNothingRead>;
+                            SlotNamesChanged, CopyNameChanged, Announce, PaintProbe, EraseProbe,
+                            ArmScreenCheck, StopScreenCheck, TellScreenUnreadable, ShowNothingRead>;
 
 using Effects = std::vector<Effect>;
 

@@ -170,9 +170,10 @@ void CPickerDlg::FitAtRestore() {
 // each asks its dialog for its colours as it paints its plain background.
 // A change of the display (a monitor added, a resolution raised) is told to
 // every top-level window, and may leave the screen readable or not, as a
-// restore may. Being minimised and restored comes as a change of size; the session's and the display's states come as their notices. A
-// change of the system's text size changes the menu font. A change of scale
-// is fitted once the system has handled it.
+// restore may. Being minimised and restored comes as a change of size; the
+// session's and the display's states come as their notices. A change of the
+// system's text size changes the menu font. A change of scale is fitted once
+// the system has handled it.
 LRESULT CPickerDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_GETDPISCALEDSIZE) {
         *reinterpret_cast<SIZE*>(lParam) = SizeAtScale(static_cast<UINT>(wParam));
