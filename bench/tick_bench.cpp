@@ -53,6 +53,8 @@ void BenchTick(int rounds) {
     AfxGetApp()->m_pMainWnd = &dlg;
     huevane_test::RunInDialog(dlg, [&](HWND window) {
         huevane_test::Command(window, ID_TIMER_STOP);
+        // Till the screen check's first verdict a tick shows nothing.
+        huevane_test::PumpUntil([&] { return huevane::ShowsReads(dlg.State()); });
         ::SetCursorPos(300, 300);
         for (const Case& c : cases) {
             huevane_test::Command(window, c.scale);

@@ -74,6 +74,12 @@ struct Printer {
     void operator()(const SlotNamesChanged&) const { out << "SlotNamesChanged"; }
     void operator()(const CopyNameChanged&) const { out << "CopyNameChanged"; }
     void operator()(const Announce& e) const { out << "Announce(\"" << e.text << "\")"; }
+    void operator()(const PaintProbe&) const { out << "PaintProbe"; }
+    void operator()(const EraseProbe&) const { out << "EraseProbe"; }
+    void operator()(const ArmScreenCheck& e) const { out << "ArmScreenCheck(" << e.periodMs << " ms)"; }
+    void operator()(const StopScreenCheck&) const { out << "StopScreenCheck"; }
+    void operator()(const TellScreenUnreadable&) const { out << "TellScreenUnreadable"; }
+    void operator()(const ShowNothingRead&) const { out << "ShowNothingRead"; }
 };
 
 }  // namespace

@@ -190,6 +190,34 @@ struct SlotNamesChanged {
     bool operator==(const SlotNamesChanged&) const = default;
 };
 
+// The screen check (screen_check.h): paint the probe, or paint over it with
+// the window's background; arm the check's timer with a period, or kill it.
+struct PaintProbe {
+    bool operator==(const PaintProbe&) const = default;
+};
+struct EraseProbe {
+    bool operator==(const EraseProbe&) const = default;
+};
+struct ArmScreenCheck {
+    unsigned periodMs;
+    bool operator==(const ArmScreenCheck&) const = default;
+};
+struct StopScreenCheck {
+    bool operator==(const StopScreenCheck&) const = default;
+};
+
+// Tell the user, in a box over the window once its handler is done, that
+// the screen cannot be read here.
+struct TellScreenUnreadable {
+    bool operator==(const TellScreenUnreadable&) const = default;
+};
+
+// Show nothing as read: the live text empty, the preview and the zoom view
+// their plain background.
+struct ShowNothingRead {
+    bool operator==(const ShowNothingRead&) const = default;
+};
+
 // Say `text` to the user through assistive technology, once.
 struct Announce {
     std::string text;
@@ -200,7 +228,8 @@ using Effect = std::variant<EnableControl, ToggleMenuMark, StartSampleTimer, Sto
                             SetTopmost, RepaintWindow, BindHotKey, ReleaseHotKey, DestroyMenuBar, ShowHotKey,
                             TellHotKeyRefused, SetHotKeyRules, AddFormatItem, SelectFormatItem, SetValueText,
                             SelectAllValueText, ScrollValueCaret, CopyValueSelection, PaintSwatches,
-                            SlotNamesChanged, CopyNameChanged, Announce>;
+                            SlotNamesChanged, CopyNameChanged, Announce, PaintProbe, EraseProbe,
+                            ArmScreenCheck, StopScreenCheck, TellScreenUnreadable, ShowNothingRead>;
 
 using Effects = std::vector<Effect>;
 

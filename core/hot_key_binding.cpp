@@ -116,6 +116,7 @@ Effects OnOptionsHotKeys(PickerState& state) {
 
 HotKeyResult OnHotKey(PickerState& state, std::uint64_t id) {
     if (id != HOTKEY_ID) return {1, {}};
+    if (!StoresReads(state)) return {0, {}};
     if (state.m_unseen.Any()) return {0, {ReadForCapture{}}};
     return {0, CaptureColor(state)};
 }

@@ -8,6 +8,7 @@
 
 #include "colorref.h"
 #include "menu_marks.h"
+#include "screen_check.h"
 
 namespace huevane {
 
@@ -34,6 +35,9 @@ struct PickerState {
     // Why nothing that the window shows can be seen, as the platform last
     // reported each: while any holds, the picker rests.
     UnseenReasons m_unseen;
+
+    // Whether the screen gives back what the window painted, as last checked.
+    ScreenCheck m_screenCheck;
 
     // Capture history, slot 1 the newest.
     COLORREF m_crHistory1 = kInitialSlotColour;

@@ -3,6 +3,7 @@
 #include "capture_history.h"
 #include "picker_state.h"
 #include "readout_format.h"
+#include "screen_check.h"
 
 namespace huevane {
 
@@ -90,10 +91,12 @@ std::optional<ScreenRead> PlanScreenRead(const PickerState& state, std::optional
 }
 
 SampleDrawing OnSample(PickerState& state, COLORREF pixel) {
-    SampleDrawing drawing{
-        .liveText = std::nullopt, .previewColour = std::nullopt, .drawZoom = state.m_bZoom != 0};
-    if (pixel == kInvalidColour) return drawing;
+    SampleDrawing drawing{.liveText = std::nullopt,
+                          .previewColour = std::nullopt,
+                          .drawZoom = state.m_bZoom != 0 && ShowsReads(state)};
+    if (pixel == kInvalidColour || !StoresReads(state)) return drawing;
     state.m_crCurrent = pixel;
+    if (!ShowsReads(state)) return drawing;
     drawing.liveText = FormatColor(pixel, state.m_nFormat);
     drawing.previewColour = pixel;
     return drawing;

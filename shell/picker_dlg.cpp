@@ -95,6 +95,7 @@ BOOL CPickerDlg::OnInitDialog() {
 
     AskScreenBounds();
     CarryOut(huevane::InitialiseDialog(m_state));
+    CarryOut(huevane::CheckScreen(m_state));
     m_unseenNotices.Register(m_hWnd);
     CarryOut(huevane::OnSessionRead(m_state, ReadSession()));
     return TRUE;
@@ -170,11 +171,12 @@ void CPickerDlg::FitAtRestore() {
 // The statics that the tick draws into tell when the system repaints them:
 // each asks its dialog for its colours as it paints its plain background.
 // A change of the display (a monitor added, a resolution raised) is told to
-// every top-level window. Being minimised and restored comes as a change of
-// size; the session's and the display's states come as their notices. A
-// change of the system's text size changes the menu font. A change of scale
-// is fitted once the system has handled it. A notice, and the user's touch,
-// have the session's state read again.
+// every top-level window, and may leave the screen readable or not, as a
+// restore may. Being minimised and restored comes as a change of size; the
+// session's and the display's states come as their notices. A change of the
+// system's text size changes the menu font. A change of scale is fitted once
+// the system has handled it. A notice, and the user's touch, have the
+// session's state read again.
 LRESULT CPickerDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_GETDPISCALEDSIZE) {
         *reinterpret_cast<SIZE*>(lParam) = SizeAtScale(static_cast<UINT>(wParam));
@@ -202,6 +204,9 @@ LRESULT CPickerDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_SIZE) {
         CarryOut(huevane::OnMinimisedChanged(m_state, wParam == SIZE_MINIMIZED));
         FitAtRestore();
+    }
+    if (message == WM_DISPLAYCHANGE || (message == WM_SIZE && wParam == SIZE_RESTORED)) {
+        CarryOut(huevane::CheckScreen(m_state));
     }
     if (message == WM_WTSSESSION_CHANGE) {
         CarryOut(

@@ -12,6 +12,7 @@
 #include "platform.h"
 #include "resource.h"
 #include "sampling.h"
+#include "screen_check.h"
 #include "screen_square.h"
 #include "shown_views.h"
 #include "zoom_geometry.h"
@@ -84,6 +85,9 @@ private:
     void PaintSwatches(const std::array<huevane::COLORREF, 5>& colours);
     // Shows what the rules asked to tell, if it is not told yet.
     void TellUntold();
+    // A step of the screen check's timer; where its probe goes.
+    void OnScreenCheckStep();
+    POINT ProbeAt() const;
     // The controls that assistive technology reads with the picker's names.
     void NameControls();
     std::optional<huevane::AccessibleDescription> DescribeControl(int controlId) const;
@@ -131,6 +135,7 @@ private:
     UINT m_dpiToFitAtRestore = 0;
     // What the rules asked to tell that the window has not told yet.
     std::optional<huevane::TellHotKeyRefused> m_untold;
+    bool m_untoldScreenUnreadable = false;
     AccessibleControls m_accessible;
     // What the window says to the user, and the child window it says it from.
     Announcer m_announcer;

@@ -8,6 +8,7 @@
 #include "hot_key_names.h"
 #include "picker_dlg.h"
 #include "sampling.h"
+#include "screen_probe.h"
 #include "view_options.h"
 
 namespace {
@@ -87,6 +88,19 @@ void CPickerDlg::CarryOut(const huevane::Effect& effect) {
             AccessibleControls::NameChanged(::GetDlgItem(m_hWnd, IDC_COPY));
         },
         [&](const Announce& e) { m_announcer.Announce(e.text); },
+        [&](const huevane::PaintProbe&) { ::PaintProbe(m_hWnd, ProbeAt()); },
+        [&](const huevane::EraseProbe&) { ::EraseProbe(m_hWnd, ProbeAt()); },
+        [&](const ArmScreenCheck& e) { SetTimer(kScreenCheckTimerId, e.periodMs); },
+        [&](const StopScreenCheck&) { KillTimer(kScreenCheckTimerId); },
+        [&](const TellScreenUnreadable&) {
+            m_untoldScreenUnreadable = true;
+            PostMessage(kTellMessage);
+        },
+        [&](const ShowNothingRead&) {
+            m_liveValue.SetWindowText("");
+            m_preview.InvalidateRect(nullptr);
+            m_zoomView.InvalidateRect(nullptr);
+        },
     };
     std::visit(carryOut, effect);
 }
@@ -99,6 +113,10 @@ void CPickerDlg::ToggleMenuCheck(int popup, int item) {
 }
 
 void CPickerDlg::TellUntold() {
+    if (std::exchange(m_untoldScreenUnreadable, false)) {
+        const std::string text = huevane::ScreenUnreadableText(WineOnWayland());
+        MessageBox(text.c_str(), "Huevane", MB_OK | MB_ICONEXCLAMATION);
+    }
     if (!m_untold) return;
     const huevane::TellHotKeyRefused told = *std::exchange(m_untold, std::nullopt);
     const std::string text = huevane::HotKeyRefusedText(

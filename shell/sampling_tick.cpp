@@ -33,7 +33,11 @@ std::optional<huevane::Point> ReadPointer() {
 
 }  // namespace
 
-void CPickerDlg::OnTimer(UINT_PTR) {
+void CPickerDlg::OnTimer(UINT_PTR nIDEvent) {
+    if (nIDEvent == huevane::kScreenCheckTimerId) {
+        OnScreenCheckStep();
+        return;
+    }
     if (!huevane::TickReads(m_state)) {
         Default();
         return;

@@ -6,6 +6,7 @@
 #include <array>
 
 #include "capture_history.h"
+#include "hot_key_binding.h"
 #include "readout_format.h"
 #include "started_picker.h"
 #include "view_options.h"
@@ -49,6 +50,33 @@ TEST(Sampling, ZoomOffDrawsNoZoomView) {
     PickerState state = StartedPicker();
     OnOptionsZoom(state);
     EXPECT_FALSE(OnSample(state, 0).drawZoom);
+}
+
+// The screen check: what came back against what was painted, once three
+// reads agree (a covered probe, or one partly off the screens, gives no
+// verdict); nothing is shown as read before a check reads right, and while
+// reads fail the user is told once and a capture stores nothing.
+TEST(Sampling, TheScreenCheckJudgesItsProbeAndWhileReadsFailNothingIsShownOrStored) {
+    constexpr ProbePixels kBlack{};
+    EXPECT_EQ(JudgeProbe({kBlack, kProbeColours, kProbeColours, kProbeColours}), ProbeVerdict::Readable);
+    EXPECT_EQ(JudgeProbe({kBlack, kProbeColours, kBlack}), ProbeVerdict::ReadAgain);
+    EXPECT_EQ(JudgeProbe({kBlack, std::nullopt, kBlack, kBlack}), ProbeVerdict::NoVerdict);
+    EXPECT_EQ(JudgeProbe({kBlack, kBlack, ProbePixels{0xFF, 0xFF00, kInvalidColour}}),
+              ProbeVerdict::NoVerdict);
+    PickerState state;
+    InitialiseDialog(state);
+    const auto check = [&](const ProbePixels& read) {
+        for (int step = 0; step < 3; ++step)
+            OnScreenCheckTimer(state, step ? std::optional(read) : std::nullopt);
+        return OnScreenCheckTimer(state, read);
+    };
+    EXPECT_EQ(OnSample(state, 0x00123456).liveText, std::nullopt);
+    EXPECT_EQ(check(kBlack),
+              (Effects{EraseProbe{}, ArmScreenCheck{kRecheckMs}, ShowNothingRead{}, TellScreenUnreadable{}}));
+    EXPECT_EQ(OnHotKey(state, HOTKEY_ID).effects, Effects{});
+    EXPECT_EQ(check(kBlack), (Effects{EraseProbe{}, ArmScreenCheck{kRecheckMs}})) << "told once";
+    EXPECT_EQ(check(kProbeColours), (Effects{EraseProbe{}, StopScreenCheck{}}));
+    EXPECT_EQ(OnSample(state, 0x00123456).liveText, "86, 52, 18");
 }
 
 // Screens that start left of the primary monitor, as a monitor left of it

@@ -11,6 +11,7 @@ namespace huevane {
 inline PickerState StartedPicker() {
     PickerState state;
     InitialiseDialog(state);
+    state.m_screenCheck.reading = ScreenReading::Readable;  // as a check that read its probe back leaves it
     return state;
 }
 

@@ -26,6 +26,7 @@
 //                            prints N
 //   probe box COMMAND        sends the menu command that opens a box and prints
 //                            where the box opened: left top right bottom; closes it
+//   probe hotkey             posts the hot key's message to the main window; prints posted
 //   probe forge              posts what another program could forge (below); prints
 //                            whether the clipboard changed, the edit box's text,
 //                            how many boxes the main window holds open and whether
@@ -313,6 +314,13 @@ int Forge() {
     return 0;
 }
 
+int PostHotKey() {
+    HWND main = MainWindow();
+    if (!main || !::PostMessageA(main, WM_HOTKEY, huevane::HOTKEY_ID, 0)) return Failed("no main window");
+    std::printf("posted\n");
+    return 0;
+}
+
 // A 32-bit process on a 64-bit system runs under WoW64; this probe, built for
 // either, asks the system rather than its own kind.
 int Machine() {
@@ -436,6 +444,7 @@ int main(int argc, char** argv) {
     if (verb == "command" && argc == 3) return Command(static_cast<UINT>(std::atoi(argv[2])));
     if (verb == "idle-periods" && argc == 3) return IdlePeriods(std::atoi(argv[2]));
     if (verb == "box" && argc == 3) return Box(static_cast<UINT>(std::atoi(argv[2])));
+    if (verb == "hotkey") return PostHotKey();
     if (verb == "forge") return Forge();
     if (verb == "accessible" && argc == 3) return AccessibleControl(MainWindow(), std::atoi(argv[2]));
     if (verb == "interfaces" && argc == 3) return SystemInterfaces(MainWindow(), std::atoi(argv[2]));

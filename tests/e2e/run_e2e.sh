@@ -65,6 +65,7 @@ echo "== the pointer over known colours"
 point 50 50
 expect "position over red" "X: 50, Y: 50" field position
 expect "colour over red" "255, 0, 0" field live
+check "on this display no notice says that the screen cannot be read" "" "$(probe_once notice)"
 point 250 70
 expect "position over blue" "X: 250, Y: 70" field position
 expect "colour over blue" "0, 0, 255" field live

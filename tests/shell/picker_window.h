@@ -18,7 +18,11 @@ protected:
     INT_PTR Run(const std::function<void(HWND, CPickerDlg&)>& body) {
         CPickerDlg dlg;
         AfxGetApp()->m_pMainWnd = &dlg;
-        const INT_PTR result = RunInDialog(dlg, [&](HWND window) { body(window, dlg); });
+        // Till the screen check's first verdict the tick shows nothing.
+        const INT_PTR result = RunInDialog(dlg, [&](HWND window) {
+            if (!::IsIconic(window)) PumpUntil([&] { return huevane::ShowsReads(dlg.State()); });
+            body(window, dlg);
+        });
         AfxGetApp()->m_pMainWnd = nullptr;
         return result;
     }
