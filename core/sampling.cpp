@@ -1,5 +1,7 @@
 #include "sampling.h"
 
+#include <utility>
+
 #include "capture_history.h"
 #include "picker_state.h"
 #include "readout_format.h"
@@ -14,12 +16,16 @@ bool OnScreens(Point pointer, const Rect& screens) {
 }
 
 // A timer armed anew delays the next tick: it is armed only as the window
-// becomes seen, and killed only as it stops being seen.
-Effects TimerAfter(const PickerState& state, bool wasSeen) {
+// becomes seen, and killed only as it stops being seen. A screen check that
+// rested while the window was unseen is taken up as it is seen again, by
+// whichever reason ended last.
+Effects TimerAfter(PickerState& state, bool wasSeen) {
     const bool seen = !state.m_unseen.Any();
-    if (state.m_bSampling == 0 || seen == wasSeen) return {};
-    if (seen) return {StartSampleTimer{}};
-    return {StopSampleTimer{}};
+    if (seen == wasSeen) return {};
+    Effects effects;
+    if (state.m_bSampling != 0) effects.push_back(seen ? Effect{StartSampleTimer{}} : StopSampleTimer{});
+    if (seen && std::exchange(state.m_screenCheck.restedUnseen, false)) Append(effects, CheckScreen(state));
+    return effects;
 }
 
 Effects ReportUnseen(PickerState& state, bool& reason, bool holds) {

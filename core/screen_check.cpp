@@ -42,8 +42,11 @@ Effects CheckScreen(PickerState& state) {
 Effects OnScreenCheckTimer(PickerState& state, const std::optional<ProbePixels>& read) {
     ScreenCheck& check = state.m_screenCheck;
     if (!check.probePainted) {
-        // Once seen again, the window is checked as it is restored.
-        if (state.m_unseen.Any()) return {StopScreenCheck{}};
+        // Unseen, it rests, and checks once it is seen again.
+        if (state.m_unseen.Any()) {
+            check.restedUnseen = true;
+            return {StopScreenCheck{}};
+        }
         check.probePainted = true;
         return {PaintProbe{}, ArmScreenCheck{kProbeStepMs}};
     }

@@ -43,6 +43,7 @@ struct ScreenCheck {
     ScreenReading reading = ScreenReading::Unchecked;
     bool toldUnreadable = false;  // the user is told once in the picker's life
     bool probePainted = false;    // a check is reading the probe
+    bool restedUnseen = false;    // a check was due while the window was unseen
     // The reads of this check, first first; none where another window
     // covered the probe.
     std::vector<std::optional<ProbePixels>> reads;

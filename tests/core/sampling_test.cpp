@@ -77,6 +77,11 @@ TEST(Sampling, TheScreenCheckJudgesItsProbeAndWhileReadsFailNothingIsShownOrStor
     EXPECT_EQ(check(kBlack), (Effects{EraseProbe{}, ArmScreenCheck{kRecheckMs}})) << "told once";
     EXPECT_EQ(check(kProbeColours), (Effects{EraseProbe{}, StopScreenCheck{}}));
     EXPECT_EQ(OnSample(state, 0x00123456).liveText, "86, 52, 18");
+    // A check due while the session is locked is made once it is unlocked.
+    CheckScreen(state);
+    ReportUnseen(state, 1, true);
+    EXPECT_EQ(OnScreenCheckTimer(state, kBlack), Effects{StopScreenCheck{}});
+    EXPECT_EQ(ReportUnseen(state, 1, false), (Effects{StartSampleTimer{}, ArmScreenCheck{kProbeStepMs}}));
 }
 
 // Screens that start left of the primary monitor, as a monitor left of it

@@ -18,9 +18,10 @@ protected:
     INT_PTR Run(const std::function<void(HWND, CPickerDlg&)>& body) {
         CPickerDlg dlg;
         AfxGetApp()->m_pMainWnd = &dlg;
-        // Till the screen check's first verdict the tick shows nothing.
+        // Till the screen check's first verdict the tick shows nothing; an
+        // unseen window checks once it is seen.
         const INT_PTR result = RunInDialog(dlg, [&](HWND window) {
-            if (!::IsIconic(window)) PumpUntil([&] { return huevane::ShowsReads(dlg.State()); });
+            if (huevane::TickReads(dlg.State())) PumpUntil([&] { return huevane::ShowsReads(dlg.State()); });
             body(window, dlg);
         });
         AfxGetApp()->m_pMainWnd = nullptr;
