@@ -189,7 +189,7 @@ TEST(Sampling, TheTimerRestsFromTheFirstReasonUnseenToTheEndOfTheLast) {
             EXPECT_EQ(ReportUnseen(state, order[k], true), k == 0 ? Effects{StopSampleTimer{}} : Effects{});
         // A log-on, a log-off, remote control and the reserved codes tell
         // nothing; where no state can be read, a touch ends all but minimised.
-        for (const std::uint64_t code : {5, 6, 9, 10, 11})
+        for (const std::uint64_t code : {5u, 6u, 9u, 10u, 11u})
             EXPECT_EQ(OnSessionChange(state, code, 1, kNothingRead), Effects{});
         PickerState touched = state;
         EXPECT_EQ(OnTouched(touched, kNothingRead), Effects{});
