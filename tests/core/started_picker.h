@@ -23,20 +23,17 @@ inline const SessionReading kNothingRead{.state = std::nullopt, .ownSession = 1,
 // 2 disconnected, 3 the display off) as holding or not, as the platform
 // does; `other` takes its other way (remotely, the display on, not dimmed).
 inline Effects ReportUnseen(PickerState& state, int reason, bool holds, bool other = false) {
+    const auto notice = [&](std::uint64_t code) { return OnSessionChange(state, code, 1, kNothingRead); };
+    const std::uint32_t display = holds ? kDisplayOff : other ? kDisplayOn : kDisplayDimmed;
     switch (reason) {
         case 0: return OnMinimisedChanged(state, holds);
-        case 1: return OnSessionChange(state, holds ? kSessionLock : kSessionUnlock, 1, kNothingRead);
+        case 1: return notice(holds ? kSessionLock : kSessionUnlock);
         case 2:
-            return OnSessionChange(state,
-                                   holds ? (other ? kRemoteDisconnect : kConsoleDisconnect)
-                                         : (other ? kRemoteConnect : kConsoleConnect),
-                                   1, kNothingRead);
+            return notice(holds ? (other ? kRemoteDisconnect : kConsoleDisconnect)
+                                : (other ? kRemoteConnect : kConsoleConnect));
         default:
-            return OnDisplayChange(state,
-                                   holds   ? kDisplayOff
-                                   : other ? kDisplayOn
-                                           : kDisplayDimmed,
-                                   other ? DisplayOf::ConsoleMonitor : DisplayOf::Session, kNothingRead);
+            return OnDisplayChange(state, display, other ? DisplayOf::ConsoleMonitor : DisplayOf::Session,
+                                   kNothingRead);
     }
 }
 
