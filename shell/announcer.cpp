@@ -63,7 +63,12 @@ LRESULT CALLBACK Announcer::WindowProc(HWND window, UINT message, WPARAM wParam,
     auto* self = reinterpret_cast<Announcer*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
     if (!self) return ::DefWindowProcA(window, message, wParam, lParam);
     switch (message) {
+        // "When a provider receives a WM_GETOBJECT message, it should check
+        // whether the lParam parameter is equal to UiaRootObjectId" ("How to
+        // Expose a Server-Side UI Automation Provider"); the identifier is 32
+        // bits wide in a 64-bit program too.
         case WM_GETOBJECT:
+            if (static_cast<DWORD>(lParam) != AccessibilityApi::kRootObjectId) break;
             if (const LRESULT answer = self->Answer(wParam, lParam)) return answer;
             break;
         case WM_ERASEBKGND: self->Paint(reinterpret_cast<HDC>(wParam)); return TRUE;
@@ -82,8 +87,7 @@ LRESULT CALLBACK Announcer::WindowProc(HWND window, UINT message, WPARAM wParam,
 }
 
 // "The control should pass the wParam and lParam parameters to the
-// UiaReturnRawElementProvider function without filtering them first, because
-// filtering can cause problems with Microsoft Active Accessibility clients"
+// UiaReturnRawElementProvider function without filtering them first"
 // (UiaReturnRawElementProvider); a request that it does not answer (0) gets
 // the window's default answer.
 LRESULT Announcer::Answer(WPARAM wParam, LPARAM lParam) {
