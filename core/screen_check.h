@@ -21,7 +21,11 @@ struct PickerState;
 // The check's own timer: steps while a check reads, and a check again a few
 // seconds later while reads fail.
 inline constexpr unsigned kScreenCheckTimerId = 2;
-inline constexpr unsigned kProbeStepMs = 50;
+// A step is the shortest period that a timer takes (USER_TIMER_MINIMUM): the
+// window waits for its messages between two steps, which is when what it
+// painted goes to the screen, and the reads must agree besides. The first
+// live colour waits for the check's verdict, so the steps are kept short.
+inline constexpr unsigned kProbeStepMs = 10;
 inline constexpr unsigned kRecheckMs = 3000;
 
 // The probe, left to right: colours of the picker's own and of no theme, so
