@@ -56,6 +56,8 @@ std::optional<bool> Disconnected(const SessionState& session) {
     }
 }
 
+// Whether the session is locked, where its flags tell: "WTS_SESSIONSTATE_UNKNOWN
+// (0xFFFFFFFF): The session state is not known", as any other value.
 std::optional<bool> Locked(const SessionState& session) {
     if (session.lockFlags != kSessionLockFlag && session.lockFlags != kSessionUnlockFlag) return std::nullopt;
     return (session.lockFlags == kSessionLockFlag) != session.lockFlagsReversed;

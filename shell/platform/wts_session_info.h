@@ -15,9 +15,6 @@
 // information", the 26th value of WTS_INFO_CLASS.
 constexpr int kWtsSessionInfoEx = 25;
 
-// "WTS_SESSIONSTATE_UNKNOWN (0xFFFFFFFF): The session state is not known."
-constexpr LONG kWtsSessionStateUnknown = -1;
-
 struct WtsInfoExLevel1 {
     ULONG SessionId;
     WTS_CONNECTSTATE_CLASS SessionState;
