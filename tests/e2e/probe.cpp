@@ -405,9 +405,11 @@ int Scene(int x, int y, int width, int height, const std::vector<COLORREF>& colo
         windowClass.hbrBackground = ::CreateSolidBrush(colours[i]);
         windowClass.lpszClassName = className;
         ::RegisterClassA(&windowClass);
-        ::CreateWindowExA(WS_EX_TOOLWINDOW, className, "scene", WS_POPUP | WS_VISIBLE,
-                          x + each * static_cast<int>(i), y, each, height, nullptr, nullptr,
-                          windowClass.hInstance, nullptr);
+        if (!::CreateWindowExA(WS_EX_TOOLWINDOW, className, "scene", WS_POPUP | WS_VISIBLE,
+                               x + each * static_cast<int>(i), y, each, height, nullptr, nullptr,
+                               windowClass.hInstance, nullptr)) {
+            return 1;
+        }
     }
     std::printf("scene shown\n");
     std::fflush(stdout);
