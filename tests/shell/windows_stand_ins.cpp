@@ -338,8 +338,10 @@ BOOL WINAPI VerifyVersion(OSVERSIONINFOEXW* wanted, DWORD parts, DWORDLONG condi
     return std::pair{wanted->dwMajorVersion, wanted->dwMinorVersion} <= std::pair{DWORD{6}, systemMinor};
 }
 
-// The one query that the program makes: its own session's, WTSSessionInfoEx.
-BOOL WINAPI QuerySession(HANDLE, DWORD, int, LPWSTR* buffer, DWORD* length) {
+// The program's session's WTSSessionInfoEx, the one class that gives this
+// structure.
+BOOL WINAPI QuerySession(HANDLE, DWORD, int infoClass, LPWSTR* buffer, DWORD* length) {
+    if (infoClass != kWtsSessionInfoEx) throw std::logic_error("a session query not modelled");
     *buffer = reinterpret_cast<LPWSTR>(new WtsInfoEx(session));
     *length = sizeof session;
     return TRUE;
