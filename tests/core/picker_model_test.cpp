@@ -56,7 +56,7 @@ public:
     }
 
     void Step() {
-        switch (Pick(0, 15)) {
+        switch (Pick(0, 14)) {
             case 0: window_.CarryOut(OnOptionsZoom(state_), state_); break;
             case 1: window_.CarryOut(OnOptionsOnTop(state_), state_); break;
             case 2: window_.CarryOut(OnOptionsHotKeys(state_), state_); break;
@@ -81,7 +81,6 @@ public:
                 break;
             case 13: state_.m_crCurrent = static_cast<COLORREF>(random_()); break;
             case 14: Unseen(Pick(0, 3), Pick(0, 1) == 1); break;
-            case 15: Touched(); break;
         }
     }
 
@@ -154,18 +153,6 @@ private:
         unseen_[static_cast<std::size_t>(reason)] = holds;
         armings_ += state_.m_bSampling == 1 && !wasSeen && Seen();
         window_.CarryOut(ReportUnseen(state_, reason, holds, Pick(0, 1) == 1), state_);
-    }
-
-    // Where no state can be read, the user's touch ends all but minimised;
-    // the session's other notices change nothing.
-    void Touched() {
-        const std::uint64_t others[] = {5, 6, 9, 10, 11};
-        if (Pick(0, 1))
-            return window_.CarryOut(OnSessionChange(state_, others[Pick(0, 4)], 1, kNothingRead), state_);
-        const bool wasSeen = Seen();
-        unseen_ = {unseen_[0], false, false, false};
-        armings_ += state_.m_bSampling == 1 && !wasSeen && Seen();
-        window_.CarryOut(OnTouched(state_, kNothingRead), state_);
     }
 
     // A disabled button cannot be pressed.

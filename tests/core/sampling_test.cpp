@@ -185,15 +185,18 @@ TEST(Sampling, TheTimerRestsFromTheFirstReasonUnseenToTheEndOfTheLast) {
     do {
         SCOPED_TRACE(::testing::Message() << "in the order " << ::testing::PrintToString(order));
         PickerState state = StartedPicker();
+        // A log-on, a log-off, remote control and the reserved codes tell
+        // nothing, seen and with every reason held; where no state can be
+        // read, a touch ends all but minimised.
+        for (const std::uint64_t code : {5u, 6u, 9u, 10u, 11u})
+            EXPECT_EQ(OnSessionChange(state, code, 1, kNothingRead), Effects{});
         for (std::size_t k = 0; k < 4; ++k)
             EXPECT_EQ(ReportUnseen(state, order[k], true), k == 0 ? Effects{StopSampleTimer{}} : Effects{});
-        // A log-on, a log-off, remote control and the reserved codes tell
-        // nothing; where no state can be read, a touch ends all but minimised.
         for (const std::uint64_t code : {5u, 6u, 9u, 10u, 11u})
             EXPECT_EQ(OnSessionChange(state, code, 1, kNothingRead), Effects{});
         PickerState touched = state;
         EXPECT_EQ(OnTouched(touched, kNothingRead), Effects{});
-        EXPECT_EQ(touched.m_unseen, UnseenReasons{.minimised = true});
+        EXPECT_EQ(OnMinimisedChanged(touched, false), Effects{StartSampleTimer{}});
         for (std::size_t k = 0; k < 4; ++k)
             EXPECT_EQ(ReportUnseen(state, order[k], false), k == 3 ? Effects{StartSampleTimer{}} : Effects{});
     } while (std::next_permutation(order.begin(), order.end()));

@@ -21,8 +21,8 @@ case $(weston --version) in "weston 10."*) backend=headless-backend.so ;; *) bac
 XDG_RUNTIME_DIR=$work/runtime weston --backend="$backend" --xwayland --socket=huevane \
   --log="$work/weston.log" </dev/null >/dev/null 2>&1 &
 weston_pid=$!
-record_pid "$weston_pid"
-# Ended gently first, so that it takes its X display's lock with it.
+# Ended gently first, so that it takes its X display's lock with it; in the
+# test's process group, which tests/isolated.sh ends when CTest stops it.
 trap 'close_all; kill "$weston_pid" 2>/dev/null; wait "$weston_pid"' EXIT
 xwayland() { sed -n 's/.*xserver listening on display \(:[0-9]*\).*/\1/p' "$work/weston.log" 2>/dev/null; }
 DISPLAY=$(eventually_not "" xwayland)

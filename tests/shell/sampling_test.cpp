@@ -255,8 +255,7 @@ TEST_F(Sampling, UnseenItReadsNothingButACaptureTakesTheColourUnderThePointer) {
     const ImportReplacement reads("user32.dll", "GetCursorPos",
                                   reinterpret_cast<const void*>(&CountPointerRead));
     pointerReading = &reads;
-    WindowsSession session(2, WTSActive, false);
-    Run([&](HWND window, CPickerDlg&) {
+    Run([](HWND window, CPickerDlg&) {
         HWND position = ::GetDlgItem(window, IDC_POSITION);
         HWND live = ::GetDlgItem(window, IDC_LIVE_VALUE);
         const auto show = [&](UINT command) {
@@ -276,8 +275,6 @@ TEST_F(Sampling, UnseenItReadsNothingButACaptureTakesTheColourUnderThePointer) {
         };
         ::SetCursorPos(50, 50);
         show(SC_MINIMIZE);
-        session.Set(WTSActive, true);
-        SessionChange(window, WTS_SESSION_LOCK);
         ::SetWindowTextA(position, "untouched");
         pointerReads = 0;
         LetSamplingPeriodsPass();
@@ -290,11 +287,12 @@ TEST_F(Sampling, UnseenItReadsNothingButACaptureTakesTheColourUnderThePointer) {
         Click(window, IDC_SLOT1);
         EXPECT_EQ(WindowText(::GetDlgItem(window, IDC_VALUE_EDIT)), "40, 50, 220");
 
-        // Restored while locked, then unlocked.
+        // Locked (after the hot key, which ends a lock where the session's
+        // state cannot be read), restored while locked, then unlocked.
+        SessionChange(window, WTS_SESSION_LOCK);
         show(SC_RESTORE);
         LetSamplingPeriodsPass();
         EXPECT_EQ(pointerReads, 1);
-        session.Set(WTSActive, false);
         seenAgain([&] { SessionChange(window, WTS_SESSION_UNLOCK); });
         EXPECT_EQ(WindowText(position), "X: 150, Y: 50");
         EXPECT_EQ(WindowText(live), "40, 50, 220");

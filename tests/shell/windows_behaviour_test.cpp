@@ -204,21 +204,16 @@ TEST(OnWindowsStartUp, AsksForTheHotKeyControlsClassBeforeTheWindowOpens) {
         << path;
 }
 
-std::string told;
-int WINAPI AnswerBox(HWND, LPCSTR text, LPCSTR, UINT) {
-    told = text;
-    return IDOK;
-}
+// "If the function fails, the return value is NULL" (SetWindowsHookExA).
+HHOOK WINAPI RefuseHook(int, HOOKPROC, HINSTANCE, DWORD) { return nullptr; }
 
 // Where the thread's filter cannot be installed, nothing of the program runs.
 TEST(OnWindowsStartUp, WithoutItsFilterTheProgramSaysSoAndDoesNotStart) {
-    const HookRefused refused;
-    const ImportReplacement box("user32.dll", "MessageBoxA", reinterpret_cast<const void*>(&AnswerBox));
-    EXPECT_EQ(RunFiltered([] {
-                  ADD_FAILURE() << "it ran";
-                  return 0;
-              }),
-              1);
+    const ImportReplacement refused("user32.dll", "SetWindowsHookExA",
+                                    reinterpret_cast<const void*>(&RefuseHook));
+    std::string told;
+    InNextDialog([&](HWND box) { told = WindowText(::GetDlgItem(box, 0xFFFF)); });
+    EXPECT_EQ(RunFiltered([] { return 0; }), 1);
     EXPECT_EQ(told,
               "Huevane cannot start safely: a filter of other programs' messages could not be installed.");
 }

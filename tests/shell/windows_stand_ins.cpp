@@ -325,7 +325,7 @@ void DisplayStatus(HWND window, DWORD status, DWORD length) {
 namespace {
 
 DWORD systemMinor = 0;
-WtsInfoEx session{};
+WtsInfoEx session{.Level = 1, .Data = {}};
 const ImportReplacement* lookingUpSession = nullptr;
 
 // The documented test of a version and above: the major and minor versions
@@ -335,13 +335,13 @@ BOOL WINAPI VerifyVersion(OSVERSIONINFOEXW* wanted, DWORD parts, DWORDLONG condi
     for (const DWORD part : {VER_MAJORVERSION, VER_MINORVERSION, VER_SERVICEPACKMAJOR, VER_SERVICEPACKMINOR})
         atLeast = ::VerSetConditionMask(atLeast, part, VER_GREATER_EQUAL);
     if (parts != 0x33 || conditions != atLeast) throw std::logic_error("a version test not modelled");
-    return wanted->dwMajorVersion < 6 ||
-           (wanted->dwMajorVersion == 6 && wanted->dwMinorVersion <= systemMinor);
+    return std::pair{wanted->dwMajorVersion, wanted->dwMinorVersion} <= std::pair{DWORD{6}, systemMinor};
 }
 
-BOOL WINAPI QuerySession(HANDLE server, DWORD id, int infoClass, LPWSTR* buffer, DWORD* length) {
-    if (server != WTS_CURRENT_SERVER_HANDLE || id != WTS_CURRENT_SESSION || infoClass != kWtsSessionInfoEx)
-        throw std::logic_error("a session query not modelled");
+// The program's session's WTSSessionInfoEx, the one class that gives this
+// structure.
+BOOL WINAPI QuerySession(HANDLE, DWORD, int infoClass, LPWSTR* buffer, DWORD* length) {
+    if (infoClass != kWtsSessionInfoEx) throw std::logic_error("a session query not modelled");
     *buffer = reinterpret_cast<LPWSTR>(new WtsInfoEx(session));
     *length = sizeof session;
     return TRUE;
@@ -369,25 +369,9 @@ WindowsSession::WindowsSession(DWORD minor, WTS_CONNECTSTATE_CLASS state, bool l
 }
 
 void WindowsSession::Set(WTS_CONNECTSTATE_CLASS state, bool locked) {
-    session.Level = 1;
-    ::ProcessIdToSessionId(::GetCurrentProcessId(), &session.Data.WTSInfoExLevel1.SessionId);
     session.Data.WTSInfoExLevel1.SessionState = state;
     session.Data.WTSInfoExLevel1.SessionFlags = locked == (systemMinor == 1) ? 1 : 0;
 }
-
-// --- The thread's filter refused ------------------------------------------
-
-namespace {
-
-HHOOK WINAPI RefuseHook(int, HOOKPROC, HINSTANCE, DWORD) {
-    ::SetLastError(ERROR_NOT_ENOUGH_MEMORY);
-    return nullptr;
-}
-
-}  // namespace
-
-HookRefused::HookRefused()
-    : hook_("user32.dll", "SetWindowsHookExA", reinterpret_cast<const void*>(&RefuseHook)) {}
 
 // --- UI Automation's notifications ---------------------------------------
 

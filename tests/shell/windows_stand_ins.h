@@ -10,7 +10,6 @@
 //   FirstShowFromStartUpInfo the state that the starting program asked for, at the first show
 //   SessionChange, DisplayStatus  the session's notices and its display's state
 //   WindowsSession      the system's version and its session's state, read back
-//   HookRefused         the thread's filter of messages refused
 //   UiaNotifications    UI Automation's notifications, and which providers they take
 #pragma once
 
@@ -173,16 +172,6 @@ public:
 private:
     ImportReplacement version_;
     ImportReplacement lookUp_;
-};
-
-// "If the function fails, the return value is NULL" (SetWindowsHookExA):
-// while an object lives, every hook the test program asks for is refused.
-class HookRefused {
-public:
-    HookRefused();
-
-private:
-    ImportReplacement hook_;
 };
 
 // WM_POWERBROADCAST with PBT_POWERSETTINGCHANGE: "lParam: Pointer to a
